@@ -1,0 +1,61 @@
+#include "viewer_app.h"
+
+#include "gdiplus_session.h"
+#include "viewer_dlg.h"
+
+#include <commctrl.h>
+
+const wchar_t kInstanceEventName[] = L"{323D0D09-35B4-4709-9C94-B929A4874A55}";
+
+BEGIN_MESSAGE_MAP(ViewerApp, CWinApp)
+ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+ViewerApp::ViewerApp() = default;
+
+BOOL ViewerApp::InitInstance() {
+    ::InitCommonControls();
+    CWinApp::InitInstance();
+    SetRegistryKey(L"Varnolt");
+    LoadStdProfileSettings(4);
+    m_strSavePath = L"tgrnpic.jpg";
+    if (!ClaimSingleInstance()) {
+        return FALSE;
+    }
+    m_gdiplusToken = StartImaging();
+
+    ViewerDlg dlg(nullptr);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+bool ViewerApp::ClaimSingleInstance() {
+    m_hInstanceEvent = ::CreateEventW(nullptr, FALSE, FALSE, kInstanceEventName);
+    if (m_hInstanceEvent != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(m_hInstanceEvent);
+        m_hInstanceEvent = nullptr;
+        return false;
+    }
+    return true;
+}
+
+int ViewerApp::ExitInstance() {
+    if (m_gdiplusToken != 0) {
+        StopImaging(m_gdiplusToken);
+        m_gdiplusToken = 0;
+    }
+    return CWinApp::ExitInstance();
+}
+
+bool ViewerApp::IsMainDialogMessage(const MSG& msg) const {
+    return m_hMainDlg != nullptr && (msg.hwnd == m_hMainDlg || ::IsChild(m_hMainDlg, msg.hwnd));
+}
+
+BOOL ViewerApp::ProcessMessageFilter(int code, LPMSG lpMsg) {
+    if (lpMsg != nullptr && m_pMainTip != nullptr && IsMainDialogMessage(*lpMsg)) {
+        m_pMainTip->RelayEvent(lpMsg);
+    }
+    return CWinApp::ProcessMessageFilter(code, lpMsg);
+}

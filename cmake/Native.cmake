@@ -1,0 +1,21 @@
+# Platform-free code built for this machine, with its unit tests.
+option(STILLVIEW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(STILLVIEW_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_library(stillview_portable STATIC ${PORTABLE_SOURCES})
+target_include_directories(stillview_portable PUBLIC framework app imaging viewer export controls)
+
+
+# Generators of the committed pictures and test files; run by hand when the art changes.
+file(GLOB ART_SOURCES CONFIGURE_DEPENDS tools/art/*.cpp)
+add_library(stillview_art STATIC ${ART_SOURCES})
+target_include_directories(stillview_art PUBLIC tools)
+add_executable(make_resources tools/make_resources.cpp)
+target_link_libraries(make_resources PRIVATE stillview_art)
+
+include(cmake/UnitTests.cmake)

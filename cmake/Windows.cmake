@@ -1,0 +1,31 @@
+# The Windows program, cross-built with mingw-w64, and the tests that run it under Wine.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(MANIFEST_ARCH amd64)
+else()
+  set(MANIFEST_ARCH x86)
+endif()
+configure_file(res/stillview.manifest.in ${CMAKE_BINARY_DIR}/res/stillview.manifest @ONLY)
+
+add_compile_definitions(UNICODE _UNICODE NOMINMAX)
+# A stand-alone executable: no mingw runtime DLLs beside it.
+add_link_options(-static)
+
+set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export controls res)
+
+add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
+target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
+target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool gdi32 user32)
+
+# The resources go into every executable that creates the program's windows.
+set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res")
+set_source_files_properties(${PRODUCT_RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_BINARY_DIR}/res/stillview.manifest")
+
+add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
+target_link_libraries(StillView PRIVATE stillview_core)
+
+option(STILLVIEW_WINE_TESTS "Build the tests that run under Wine" ON)
+if(STILLVIEW_WINE_TESTS)
+  include(cmake/WineTests.cmake)
+endif()

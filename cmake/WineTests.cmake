@@ -1,0 +1,53 @@
+# Tests that run Windows code under Wine: in-process window tests and end-to-end runs of the
+# real executable. Each runs in its own Wine session (tests/harness/wine-session.sh).
+if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  return()
+endif()
+
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix)
+set(HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness)
+
+add_test(NAME wine_prefix COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_PREFIX_DIR})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300)
+
+# add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [LABEL <label>])
+function(add_wine_test)
+  cmake_parse_arguments(T "" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
+  set(session_args)
+  if(T_SCREEN)
+    list(APPEND session_args --screen ${T_SCREEN})
+  endif()
+  if(T_LANG)
+    list(APPEND session_args --lang ${T_LANG})
+  endif()
+  add_test(NAME ${T_NAME}
+    COMMAND ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${HARNESS_DIR}/wine-exe.sh ${T_COMMAND})
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS ${T_LABEL}
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_session
+    TIMEOUT 300
+    ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
+
+# In-process tests: the program's windows created and driven message by message.
+add_executable(wine_tests
+  app/the_app.cpp
+  tests/wine/wine_test_main.cpp
+  tests/wine/wine_test_support.cpp
+  tests/wine/viewer_init_test.cpp
+  ${PRODUCT_RESOURCES})
+target_link_libraries(wine_tests PRIVATE stillview_core gtest)
+
+foreach(suite ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
+  add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
+endforeach()
+add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
+  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
+foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
+  add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
+    COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
+endforeach()

@@ -1,0 +1,3 @@
+#include "afx_string_array.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,0 +1,67 @@
+#include "gdiplus_image.h"
+
+#include "file_byte_source.h"
+
+#include <new>
+
+using namespace Gdiplus;
+
+void* GdiplusImage::operator new(std::size_t size) {
+    void* p = DllExports::GdipAlloc(size);
+    if (p == nullptr) {
+        throw std::bad_alloc();
+    }
+    return p;
+}
+
+void GdiplusImage::operator delete(void* p) {
+    DllExports::GdipFree(p);
+}
+
+GdiplusImage::~GdiplusImage() {
+    if (m_native != nullptr) {
+        DllExports::GdipDisposeImage(m_native);
+    }
+}
+
+GpStatus GdiplusImage::Record(GpStatus status) {
+    if (status != Ok) {
+        m_lastStatus = status;
+    }
+    return status;
+}
+
+GdiplusImage* GdiplusImage::FromFile(const wchar_t* path) {
+    GdiplusImage* image = new GdiplusImage();
+    if (!imaging::IsLoadableImageFile(path)) {
+        image->Record(InvalidParameter);
+        return image;
+    }
+    image->Record(DllExports::GdipLoadImageFromFile(path, &image->m_native));
+    return image;
+}
+
+UINT GdiplusImage::Width() {
+    UINT width = 0;
+    Record(DllExports::GdipGetImageWidth(m_native, &width));
+    return width;
+}
+
+UINT GdiplusImage::Height() {
+    UINT height = 0;
+    Record(DllExports::GdipGetImageHeight(m_native, &height));
+    return height;
+}
+
+GdiplusImage* GdiplusImage::Thumbnail(UINT width, UINT height) {
+    GdiplusImage* thumbnail = new GdiplusImage();
+    thumbnail->Record(Record(DllExports::GdipGetImageThumbnail(
+        m_native, width, height, &thumbnail->m_native, nullptr, nullptr)));
+    return thumbnail;
+}
+
+GdiplusImage* GdiplusImage::Clone() {
+    GdiplusImage* copy = new GdiplusImage();
+    copy->Record(Record(DllExports::GdipCloneImage(m_native, &copy->m_native)));
+    return copy;
+}

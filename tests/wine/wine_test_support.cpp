@@ -1,0 +1,132 @@
+#include "wine_test_support.h"
+
+#include <gdiplus.h>
+
+#include <cstdlib>
+#include <vector>
+
+using namespace Gdiplus;
+
+void PumpPendingMessages() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!AfxGetApp()->ProcessMessageFilter(MSGF_DIALOGBOX, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= timeoutMs) {
+            return condition();
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        PumpPendingMessages();
+    }
+    return true;
+}
+
+ScratchFolder::ScratchFolder() {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    m_path = std::wstring(temp) + L"stillview-test-" + std::to_wstring(::GetCurrentProcessId()) +
+             L"-" + std::to_wstring(++counter);
+    ::CreateDirectoryW(m_path.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW((m_path + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            ::DeleteFileW(Path(data.cFileName).c_str());
+        } while (::FindNextFileW(find, &data));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryW(m_path.c_str());
+}
+
+namespace {
+
+bool FindEncoder(const wchar_t* mimeType, CLSID* clsid) {
+    UINT count = 0;
+    UINT bytes = 0;
+    DllExports::GdipGetImageEncodersSize(&count, &bytes);
+    std::vector<BYTE> buffer(bytes);
+    auto* codecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
+    if (DllExports::GdipGetImageEncoders(count, bytes, codecs) != Ok) {
+        return false;
+    }
+    for (UINT i = 0; i < count; ++i) {
+        if (wcscmp(codecs[i].MimeType, mimeType) == 0) {
+            *clsid = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
+                           UINT height) {
+    CLSID clsid;
+    if (!FindEncoder(mimeType, &clsid)) {
+        return false;
+    }
+    std::vector<UINT32> pixels(static_cast<size_t>(width) * height);
+    for (UINT y = 0; y < height; ++y) {
+        for (UINT x = 0; x < width; ++x) {
+            pixels[static_cast<size_t>(y) * width + x] = x < width / 2 ? 0xFFFF0000 : 0xFF0000FF;
+        }
+    }
+    GpBitmap* bitmap = nullptr;
+    if (DllExports::GdipCreateBitmapFromScan0(
+            static_cast<INT>(width), static_cast<INT>(height), static_cast<INT>(width * 4),
+            PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels.data()), &bitmap) != Ok) {
+        return false;
+    }
+    GpStatus status = DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &clsid, nullptr);
+    DllExports::GdipDisposeImage(bitmap);
+    return status == Ok;
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+bool FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::wstring SourceFile(const char* relativePath) {
+    const char* root = std::getenv("STILLVIEW_SOURCE_DIR");
+    std::string path = std::string(root != nullptr ? root : ".") + "/" + relativePath;
+    std::wstring windowsPath = L"Z:";
+    for (char c : path) {
+        windowsPath += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    }
+    return windowsPath;
+}
+
+ScopedCommandLine::ScopedCommandLine(std::wstring commandLine)
+    : m_commandLine(std::move(commandLine)), m_saved(AfxGetApp()->m_lpCmdLine) {
+    AfxGetApp()->m_lpCmdLine = m_commandLine.c_str();
+}
+
+ScopedCommandLine::~ScopedCommandLine() {
+    AfxGetApp()->m_lpCmdLine = m_saved;
+}

@@ -1,0 +1,55 @@
+// Helpers for tests that run windows in-process under Wine.
+#pragma once
+
+#include "afxwin.h"
+
+#include <functional>
+#include <string>
+
+// Dispatches messages (through the application's message filter, as the modal loop does) until
+// the condition holds or the deadline passes; returns the condition's last value.
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Dispatches what is queued now, without waiting.
+void PumpPendingMessages();
+
+// A fresh folder under the temporary folder, removed with its files at the end of the test.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::wstring Path(const std::wstring& name) const { return m_path + L"\\" + name; }
+    const std::wstring& Root() const { return m_path; }
+
+  private:
+    std::wstring m_path;
+};
+
+// Writes a picture of the given size and format ("image/bmp", "image/jpeg", "image/png",
+// "image/gif", "image/tiff"): its left half red, its right half blue.
+bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
+                           UINT height);
+
+// Writes bytes to a file as they are.
+bool WriteBytes(const std::wstring& path, const std::string& bytes);
+
+bool FileExists(const std::wstring& path);
+
+// A file of the source tree (STILLVIEW_SOURCE_DIR), as a Windows path through the Z: drive.
+std::wstring SourceFile(const char* relativePath);
+
+// Sets the application's command line for the life of the object.
+class ScopedCommandLine {
+  public:
+    explicit ScopedCommandLine(std::wstring commandLine);
+    ~ScopedCommandLine();
+    ScopedCommandLine(const ScopedCommandLine&) = delete;
+    ScopedCommandLine& operator=(const ScopedCommandLine&) = delete;
+
+  private:
+    std::wstring m_commandLine;
+    const wchar_t* m_saved;
+};

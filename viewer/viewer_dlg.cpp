@@ -1,0 +1,295 @@
+#include "viewer_dlg.h"
+
+#include "about_dlg.h"
+#include "gdiplus_image.h"
+#include "layout_scaling.h"
+#include "picture_path.h"
+#include "resource.h"
+#include "scroll_bar_setup.h"
+#include "viewer_app.h"
+
+#include <cstdlib>
+
+namespace {
+
+struct BitmapButtonFaces {
+    CBitmapButton ViewerDlg::*button;
+    UINT nID;
+    UINT nUp;
+    UINT nDown;
+};
+
+// In the order the faces are loaded and the controls are taken over.
+const BitmapButtonFaces kBitmapButtons[] = {
+    {&ViewerDlg::m_btnZoomOut, IDC_ZOOM_OUT, IDB_ZOOM_OUT_UP, IDB_ZOOM_OUT_DOWN},
+    {&ViewerDlg::m_btnOneToOne, IDC_ONE_TO_ONE, IDB_ONE_TO_ONE_UP, IDB_ONE_TO_ONE_DOWN},
+    {&ViewerDlg::m_btnDarker, IDC_DARKER, IDB_DARKER_UP, IDB_DARKER_DOWN},
+    {&ViewerDlg::m_btnBrighter, IDC_BRIGHTER, IDB_BRIGHTER_UP, IDB_BRIGHTER_DOWN},
+    {&ViewerDlg::m_btnSave, IDC_SAVE, IDB_SAVE_UP, IDB_SAVE_DOWN},
+    {&ViewerDlg::m_btnPrint, IDC_PRINT, IDB_PRINT_UP, IDB_PRINT_DOWN},
+    {&ViewerDlg::m_btnCancel, IDCANCEL, IDB_CANCEL_UP, IDB_CANCEL_DOWN},
+};
+
+struct ButtonTip {
+    UINT nID;
+    UINT nString;
+};
+
+const ButtonTip kButtonTips[] = {
+    {IDC_ZOOM_IN_MODE, IDS_TIP_ZOOM_IN},
+    {IDC_ONE_TO_ONE, IDS_TIP_ONE_TO_ONE},
+    {IDC_ZOOM_OUT_MODE, IDS_TIP_ZOOM_OUT},
+    {IDC_QUALITY, IDS_TIP_QUALITY},
+    {IDC_DARKER, IDS_TIP_DARKER},
+    {IDC_BRIGHTER, IDS_TIP_BRIGHTER},
+    {IDC_SAVE, IDS_TIP_SAVE},
+    {IDC_PRINT, IDS_TIP_PRINT},
+    {IDCANCEL, IDS_TIP_CANCEL},
+};
+
+const wchar_t* const kQualityNames[] = {L"Fair Quality", L"Good Quality", L"Better Quality"};
+
+constexpr UINT kPictureWidth = 640;
+constexpr UINT kPictureHeight = 480;
+
+HCURSOR LoadViewerCursor(UINT nID) {
+    return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID));
+}
+
+void DeleteFileQuietly(const char* pszPath) {
+    if (*pszPath == '\0') {
+        return;
+    }
+    try {
+        CFile::Remove(CString(pszPath));
+    } catch (CFileException* e) {
+        // A file that was never written, or is already gone, is what teardown wants anyway.
+        e->Delete();
+    }
+}
+
+void ApplyScrollBar(CWnd* pBar, const ScrollBarSetup& setup) {
+    HWND hBar = pBar->m_hWnd;
+    ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_PAGE;
+    info.nPage = static_cast<UINT>(setup.nPage);
+    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
+    ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(ViewerDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_MOUSEMOVE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+ViewerDlg::ViewerDlg(CWnd* pParent) : CDialog(IDD_VIEWER, pParent) {
+    m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    for (const BitmapButtonFaces& faces : kBitmapButtons) {
+        if (!(this->*faces.button).LoadBitmaps(faces.nUp, faces.nDown)) {
+            AfxThrowResourceException();
+        }
+    }
+}
+
+ViewerDlg::~ViewerDlg() = default;
+
+BOOL ViewerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    AppendAboutItem();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    LoadPicture();
+    ScaleLayout();
+    InitViewState();
+    UpdateScrollBars();
+    FillQualityCombo();
+    CreatePictureTip();
+    AttachBitmapButtons();
+    MakeTempFileName(m_szTempFile, MAX_PATH, "jpeg");
+    return TRUE;
+}
+
+void ViewerDlg::AppendAboutItem() {
+    HMENU hMenu = GetSystemMenu(FALSE);
+    CString text;
+    if (hMenu == nullptr || !text.LoadString(IDS_ABOUTBOX) || text.IsEmpty()) {
+        return;
+    }
+    ::AppendMenuW(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(hMenu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void ViewerDlg::LoadPicture() {
+    std::wstring path = PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine);
+    GdiplusImage* full = GdiplusImage::FromFile(path.c_str());
+    m_pImage = full->Thumbnail(kPictureWidth, kPictureHeight);
+    delete full;
+}
+
+void ViewerDlg::ScaleLayout() {
+    CRect client;
+    GetClientRect(&client);
+    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    SetWindowPos(nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+    ScaleFactors factors =
+        ScreenScaleFactors(screenWidth, screenHeight, client.Width(), client.Height());
+    m_fScaleX = factors.x;
+    m_fScaleY = factors.y;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        wchar_t className[21] = L"";
+        ::GetClassNameW(hChild, className, 21);
+        CRect rect;
+        ::GetWindowRect(hChild, &rect);
+        ScreenToClient(&rect);
+        LayoutPlacement placed = ScaleChildRect({rect.left, rect.top, rect.right, rect.bottom},
+                                                factors, IsComboBoxClassName(className));
+        ::SetWindowPos(hChild, nullptr, placed.x, placed.y, placed.width, placed.height,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void ViewerDlg::InitViewState() {
+    CRect area;
+    if (CWnd* pPicture = GetDlgItem(IDC_PICTURE)) {
+        pPicture->GetClientRect(&area);
+    }
+    m_nViewWidth = area.Width();
+    m_nViewHeight = area.Height();
+    m_nCenterX = m_nViewWidth / 2;
+    m_nCenterY = m_nViewHeight / 2;
+    m_nViewX = 0;
+    m_nViewY = 0;
+
+    m_fGamma = 1.0f;
+    m_nSrcX = 0;
+    m_nSrcY = 0;
+    m_nSrcWidth = static_cast<int>(m_pImage->Width());
+    m_nSrcHeight = static_cast<int>(m_pImage->Height());
+    m_fZoom = 1.0f;
+    m_nZoomMode = 0;
+    ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_IN_MODE, BM_SETCHECK, BST_CHECKED, 0);
+
+    m_hCursorThumb = LoadViewerCursor(IDC_CURSOR_THUMB);
+    m_hCursorDrag = LoadViewerCursor(IDC_CURSOR_DRAG);
+    m_hCursorZoomIn = LoadViewerCursor(IDC_CURSOR_ZOOM_IN);
+    m_hCursorZoomOut = LoadViewerCursor(IDC_CURSOR_ZOOM_OUT);
+    m_bPrinting = 0;
+    theApp.m_hMainDlg = m_hWnd;
+}
+
+void ViewerDlg::UpdateScrollBars() {
+    ApplyScrollBar(GetDlgItem(IDC_VSCROLL),
+                   ScrollBarFor(static_cast<int>(m_pImage->Height()), m_nSrcHeight, m_nSrcY));
+    ApplyScrollBar(GetDlgItem(IDC_HSCROLL),
+                   ScrollBarFor(static_cast<int>(m_pImage->Width()), m_nSrcWidth, m_nSrcX));
+}
+
+void ViewerDlg::FillQualityCombo() {
+    HWND hCombo = ::GetDlgItem(m_hWnd, IDC_QUALITY);
+    ::SendMessageW(hCombo, CB_INITSTORAGE, 10, 10);
+    for (const wchar_t* name : kQualityNames) {
+        ::SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    ::SendMessageW(hCombo, CB_SETCURSEL, 1, 0);
+    m_nInterpolation = 7;
+}
+
+void ViewerDlg::CreatePictureTip() {
+    m_tipPicture.Create(this);
+    CRect area;
+    GetDlgItem(IDC_PICTURE)->GetWindowRect(&area);
+    ScreenToClient(&area);
+    CString text;
+    text.LoadString(IDS_TIP_PICTURE);
+    m_tipPicture.AddTool(this, text, &area, IDC_PICTURE);
+    m_tipPicture.Activate(TRUE);
+}
+
+void ViewerDlg::AttachBitmapButtons() {
+    for (const BitmapButtonFaces& faces : kBitmapButtons) {
+        CBitmapButton& button = this->*faces.button;
+        button.SubclassDlgItem(faces.nID, this);
+        button.SizeToContent();
+    }
+}
+
+void ViewerDlg::CreateButtonTips() {
+    if (m_pTipButtons != nullptr) {
+        return;
+    }
+    m_pTipButtons = new CToolTipCtrl();
+    m_pTipButtons->Create(this);
+    theApp.m_pMainTip = m_pTipButtons;
+    for (const ButtonTip& tip : kButtonTips) {
+        CString text;
+        text.LoadString(tip.nString);
+        m_pTipButtons->AddTool(GetDlgItem(static_cast<int>(tip.nID)), text);
+    }
+    m_pTipButtons->Activate(TRUE);
+}
+
+bool ViewerDlg::MakeTempFileName(char* pszBuffer, int nSize, const char* pszExtension) {
+    char folder[MAX_PATH];
+    if (::GetTempPathA(MAX_PATH, folder) == 0) {
+        return false;
+    }
+    if (::GetTempFileNameA(folder, "Intern", 0, pszBuffer) == 0) {
+        return false;
+    }
+    lstrcpynA(m_szTempPlaceholder, pszBuffer, MAX_PATH);
+    char drive[_MAX_DRIVE];
+    char dir[_MAX_DIR];
+    char name[_MAX_FNAME];
+    _splitpath(pszBuffer, drive, dir, name, nullptr);
+    std::string rebuilt = std::string(drive) + dir + name + "." + pszExtension;
+    lstrcpynA(pszBuffer, rebuilt.c_str(), nSize);
+    return true;
+}
+
+void ViewerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) != IDM_ABOUTBOX) {
+        CDialog::OnSysCommand(nID, lParam);
+        return;
+    }
+    AboutDlg dlgAbout;
+    dlgAbout.DoModal();
+}
+
+void ViewerDlg::OnMouseMove(UINT nFlags, CPoint point) {
+    CreateButtonTips();
+    CDialog::OnMouseMove(nFlags, point);
+}
+
+void ViewerDlg::OnDestroy() {
+    for (HCURSOR hCursor : {m_hCursorThumb, m_hCursorDrag, m_hCursorZoomIn, m_hCursorZoomOut}) {
+        if (hCursor != nullptr) {
+            ::DestroyCursor(hCursor);
+        }
+    }
+    CDialog::OnDestroy();
+}
+
+void ViewerDlg::DeleteTempFiles() {
+    DeleteFileQuietly(m_szTempFile);
+    DeleteFileQuietly(m_szTempPlaceholder);
+}
+
+void ViewerDlg::PostNcDestroy() {
+    delete m_pImage;
+    m_pImage = nullptr;
+    delete m_pTipButtons;
+    m_pTipButtons = nullptr;
+    theApp.m_pMainTip = nullptr;
+    theApp.m_hMainDlg = nullptr;
+    DeleteTempFiles();
+    CDialog::PostNcDestroy();
+}
