@@ -51,3 +51,11 @@ foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
 endforeach()
+
+# End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
+add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp)
+target_link_libraries(e2e_tests PRIVATE gtest_main)
+add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)
+add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)
+set_tests_properties(e2e.ViewerRun e2e.MalformedPictures PROPERTIES
+  ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")

@@ -6,6 +6,7 @@ namespace imaging {
 
 // Reads a file through the Windows API. Opened read-only and sharing read, write and delete so
 // that checking a picture never blocks the recorder or other programs working on the same file.
+// Reads move the handle's file pointer, so one source must not be read from two threads at once.
 class FileByteSource : public ByteSource {
   public:
     explicit FileByteSource(const wchar_t* path);

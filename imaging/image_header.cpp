@@ -65,7 +65,7 @@ void Reader::Fill(uint64_t offset) {
         if (got == 0) {
             break;
         }
-        windowLen_ += std::min(got, asked);
+        windowLen_ += std::min(got, asked); // a source claiming more than asked is not trusted
     }
 }
 

@@ -1,0 +1,117 @@
+#include "viewer_process.h"
+
+#include <cstdlib>
+
+namespace {
+
+std::wstring WindowsPath(const std::string& unixPath) {
+    std::wstring path = L"Z:";
+    for (char c : unixPath) {
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    }
+    return path;
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND hWnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == search->processId && ::IsWindowVisible(hWnd) && ::GetParent(hWnd) == nullptr) {
+        wchar_t className[32] = L"";
+        ::GetClassNameW(hWnd, className, 32);
+        if (wcscmp(className, L"#32770") == 0) {
+            search->found = hWnd;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::wstring ViewerExecutable() { return WindowsPath(Environment("STILLVIEW_EXE")); }
+
+std::wstring SourcePath(const std::string& relativePath) {
+    return WindowsPath(Environment("STILLVIEW_SOURCE_DIR") + "/" + relativePath);
+}
+
+ViewerProcess::ViewerProcess(const std::wstring& arguments, const std::wstring& workingFolder) {
+    std::wstring commandLine = L"\"" + ViewerExecutable() + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
+                          &m_process)) {
+        m_process = PROCESS_INFORMATION{};
+    }
+}
+
+ViewerProcess::~ViewerProcess() {
+    if (m_process.hProcess == nullptr) {
+        return;
+    }
+    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 10000);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+HWND ViewerProcess::FindWindow() const {
+    WindowSearch search{m_process.dwProcessId, nullptr};
+    ::EnumWindows(&MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ViewerProcess::WaitForWindow(DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        if (HWND hWnd = FindWindow()) {
+            return hWnd;
+        }
+        if (::WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool ViewerProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+    if (::WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        return false;
+    }
+    ::GetExitCodeProcess(m_process.hProcess, exitCode);
+    return true;
+}
+
+bool ViewerProcess::Close(DWORD* exitCode) {
+    HWND hWnd = FindWindow();
+    if (hWnd != nullptr) {
+        ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    return WaitForExit(20000, exitCode);
+}
+
+int ScrollMax(HWND hDialog, int nID) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE;
+    if (!::GetScrollInfo(::GetDlgItem(hDialog, nID), SB_CTL, &info)) {
+        return -1;
+    }
+    return info.nMax;
+}
