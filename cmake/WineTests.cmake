@@ -38,11 +38,14 @@ add_executable(wine_tests
   app/the_app.cpp
   tests/wine/wine_test_main.cpp
   tests/wine/wine_test_support.cpp
+  tests/wine/framework_dialog_test.cpp
+  tests/wine/framework_support_test.cpp
+  tests/wine/framework_window_test.cpp
   tests/wine/viewer_init_test.cpp
   ${PRODUCT_RESOURCES})
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
-foreach(suite ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
+foreach(suite Framework ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
@@ -59,3 +62,9 @@ add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter
 add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)
 set_tests_properties(e2e.ViewerRun e2e.MalformedPictures PROPERTIES
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
+
+# The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed
+# page, checked against a real Wine with a prefix of its own.
+add_test(NAME harness.selftest
+  COMMAND bash ${HARNESS_DIR}/probe/selftest.sh ${CMAKE_BINARY_DIR}/harness-selftest)
+set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 600)

@@ -39,7 +39,9 @@ BOOL CALLBACK MatchProcessWindow(HWND hWnd, LPARAM lParam) {
 
 } // namespace
 
-std::wstring ViewerExecutable() { return WindowsPath(Environment("STILLVIEW_EXE")); }
+std::wstring ViewerExecutable() {
+    return WindowsPath(Environment("STILLVIEW_EXE"));
+}
 
 std::wstring SourcePath(const std::string& relativePath) {
     return WindowsPath(Environment("STILLVIEW_SOURCE_DIR") + "/" + relativePath);

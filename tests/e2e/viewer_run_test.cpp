@@ -11,7 +11,9 @@ namespace {
 constexpr int kHorizontalBar = 1000;
 constexpr int kVerticalBar = 1001;
 
-std::wstring SampleFolder() { return SourcePath("res/sample"); }
+std::wstring SampleFolder() {
+    return SourcePath("res/sample");
+}
 
 // Every name in a folder that matches the pattern.
 std::set<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
