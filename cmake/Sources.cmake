@@ -1,3 +1,5 @@
+include(cmake/Controls.cmake)
+
 # Code that includes no Windows header: built natively for unit tests and into the product.
 set(PORTABLE_SOURCES
   framework/afx_command_line.cpp
@@ -7,6 +9,7 @@ set(PORTABLE_SOURCES
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/scroll_bar_setup.cpp
+  ${CONTROLS_PORTABLE_SOURCES}
 )
 
 # The framework layer over Win32.
@@ -34,4 +37,5 @@ set(PRODUCT_SOURCES
   app/viewer_app.cpp
   app/about_dlg.cpp
   viewer/viewer_dlg.cpp
+  ${CONTROLS_SOURCES}
 )

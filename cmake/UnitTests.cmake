@@ -5,12 +5,16 @@ add_executable(unit_tests
   tests/unit/afx_command_line_test.cpp
   tests/unit/afx_object_test.cpp
   tests/unit/afx_oblist_test.cpp
+  tests/unit/image_header_fuzz_test.cpp
+  tests/unit/image_header_test.cpp
   tests/unit/layout_scaling_test.cpp
   tests/unit/picture_path_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/scroll_bar_setup_test.cpp
+  ${CONTROLS_UNIT_TESTS}
 )
 target_include_directories(unit_tests PRIVATE .)
 target_compile_definitions(unit_tests PRIVATE STILLVIEW_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(unit_tests PRIVATE stillview_portable stillview_art GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE stillview_portable stillview_art stillview_test_files
+  GTest::gtest_main)
 gtest_discover_tests(unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)

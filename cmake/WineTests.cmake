@@ -42,10 +42,11 @@ add_executable(wine_tests
   tests/wine/framework_support_test.cpp
   tests/wine/framework_window_test.cpp
   tests/wine/viewer_init_test.cpp
+  ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
-foreach(suite Framework ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
+foreach(suite Framework Controls ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200

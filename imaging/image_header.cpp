@@ -352,7 +352,7 @@ GifWalker::Outcome GifWalker::SubBlocks() {
 }
 
 HeaderCheckResult CheckGif(Reader& reader) {
-    uint8_t screen[7]; // width, height, packed fields, background, aspect
+    uint8_t screen[7]; // width, height, packed fields, background, pixel ratio
     if (!reader.Read(6, screen, sizeof screen)) {
         return Malformed(ImageFormat::Gif);
     }
