@@ -8,7 +8,11 @@ set(PORTABLE_SOURCES
   app/picture_path.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
+  viewer/navigator_bounds.cpp
   viewer/scroll_bar_setup.cpp
+  viewer/scroll_position.cpp
+  viewer/view_adjustments.cpp
+  viewer/view_geometry.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
@@ -26,16 +30,22 @@ set(FRAMEWORK_SOURCES
   framework/afx_string.cpp
   framework/afx_string_array.cpp
   framework/afx_tooltip.cpp
+  framework/afx_tracker.cpp
   framework/afx_wnd.cpp
 )
 
 # The program itself, less its entry point.
 set(PRODUCT_SOURCES
   imaging/file_byte_source.cpp
+  imaging/gdiplus_drawing.cpp
   imaging/gdiplus_image.cpp
   imaging/gdiplus_session.cpp
   app/viewer_app.cpp
   app/about_dlg.cpp
+  viewer/navigator_tracker.cpp
+  viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
+  viewer/viewer_paint.cpp
+  viewer/viewer_view.cpp
   ${CONTROLS_SOURCES}
 )

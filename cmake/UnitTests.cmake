@@ -8,9 +8,13 @@ add_executable(unit_tests
   tests/unit/image_header_fuzz_test.cpp
   tests/unit/image_header_test.cpp
   tests/unit/layout_scaling_test.cpp
+  tests/unit/navigator_bounds_test.cpp
   tests/unit/picture_path_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/scroll_bar_setup_test.cpp
+  tests/unit/scroll_position_test.cpp
+  tests/unit/view_adjustments_test.cpp
+  tests/unit/view_geometry_test.cpp
   ${CONTROLS_UNIT_TESTS}
 )
 target_include_directories(unit_tests PRIVATE .)

@@ -41,16 +41,23 @@ add_executable(wine_tests
   tests/wine/framework_dialog_test.cpp
   tests/wine/framework_support_test.cpp
   tests/wine/framework_window_test.cpp
+  tests/wine/navigator_tracker_test.cpp
   tests/wine/viewer_init_test.cpp
+  tests/wine/viewer_paint_timing_test.cpp
+  tests/wine/viewer_view_test.cpp
+  tests/wine/viewer_window.cpp
   ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
-foreach(suite Framework Controls ViewerLayout ViewerPicture ViewerState ViewerTips ViewerTeardown)
+foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
+    ViewerTeardown ViewerView GreyPicture)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
+add_wine_test(NAME wine.PaintTiming.1920x1080 SCREEN 1920x1080
+  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=PaintTiming.* LABEL wine)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
@@ -68,4 +75,6 @@ set_tests_properties(e2e.ViewerRun e2e.MalformedPictures PROPERTIES
 # page, checked against a real Wine with a prefix of its own.
 add_test(NAME harness.selftest
   COMMAND bash ${HARNESS_DIR}/probe/selftest.sh ${CMAKE_BINARY_DIR}/harness-selftest)
-set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 600)
+# Serial with the other Wine tests, so timing tests never share the machine with it.
+set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 600
+  RESOURCE_LOCK wine_session)

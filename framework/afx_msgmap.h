@@ -117,7 +117,7 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 #define AFX_SCROLL_ENTRY(msg, memberFxn)                                                           \
     AFX_MSG_ENTRY(                                                                                 \
         msg, AFX_THIS(pTarget)->memberFxn(                                                         \
-                 LOWORD(wParam), static_cast<short>(HIWORD(wParam)),                               \
+                 LOWORD(wParam), HIWORD(wParam),                                                   \
                  reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)))); \
         return 0;)
 #define ON_WM_HSCROLL() AFX_SCROLL_ENTRY(WM_HSCROLL, OnHScroll)

@@ -19,7 +19,7 @@ ScaleFactors ScreenScaleFactors(int screenWidth, int screenHeight, int clientWid
     return {AxisFactor(screenWidth, clientWidth), AxisFactor(screenHeight, clientHeight)};
 }
 
-LayoutPlacement ScaleChildRect(const LayoutRect& rect, ScaleFactors factors, bool isComboBox) {
+LayoutPlacement ScaleChildRect(const IntRect& rect, ScaleFactors factors, bool isComboBox) {
     int left = ScaleEdge(rect.left, factors.x);
     int top = ScaleEdge(rect.top, factors.y);
     int right = ScaleEdge(rect.right, factors.x);

@@ -1,12 +1,7 @@
 // Stretching the viewer's template layout to the whole screen.
 #pragma once
 
-struct LayoutRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+#include "int_rect.h"
 
 struct LayoutPlacement {
     int x;
@@ -27,7 +22,7 @@ ScaleFactors ScreenScaleFactors(int screenWidth, int screenHeight, int clientWid
 // A child's new place from its rectangle in dialog coordinates: each edge scaled and truncated
 // toward zero. A combo box's height sets its drop-down list, so it gets five times its old height
 // instead of a scaled one.
-LayoutPlacement ScaleChildRect(const LayoutRect& rect, ScaleFactors factors, bool isComboBox);
+LayoutPlacement ScaleChildRect(const IntRect& rect, ScaleFactors factors, bool isComboBox);
 
 // Whether a window class name is the combo box's, in any letter case.
 bool IsComboBoxClassName(const wchar_t* className);

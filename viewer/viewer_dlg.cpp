@@ -5,7 +5,7 @@
 #include "layout_scaling.h"
 #include "picture_path.h"
 #include "resource.h"
-#include "scroll_bar_setup.h"
+#include "navigator_tracker.h"
 #include "viewer_app.h"
 
 #include <cstdlib>
@@ -68,22 +68,35 @@ void DeleteFileQuietly(const char* pszPath) {
     }
 }
 
-void ApplyScrollBar(CWnd* pBar, const ScrollBarSetup& setup) {
-    HWND hBar = pBar->m_hWnd;
-    ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_PAGE;
-    info.nPage = static_cast<UINT>(setup.nPage);
-    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
-    ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(ViewerDlg, CDialog)
 ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_RBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_VSCROLL()
+ON_WM_HSCROLL()
+ON_BN_CLICKED(IDC_BRIGHTER, OnBrighter)
+ON_BN_CLICKED(IDC_DARKER, OnDarker)
+ON_WM_NCHITTEST()
+ON_CBN_SELCHANGE(IDC_QUALITY, OnQualityChange)
+ON_CBN_KILLFOCUS(IDC_QUALITY, OnQualityKillFocus)
+ON_BN_CLICKED(IDC_SAVE, OnSavePicture)
+ON_BN_CLICKED(IDCANCEL, OnCancel)
+ON_BN_CLICKED(IDC_PRINT, OnPrintPicture)
+ON_BN_CLICKED(IDC_ZOOM_IN, OnZoomIn)
+ON_BN_CLICKED(IDC_ONE_TO_ONE, OnOneToOne)
+ON_BN_CLICKED(IDC_ZOOM_OUT, OnZoomOut)
+ON_BN_CLICKED(IDC_ZOOM_OUT_MODE, OnZoomOutMode)
+ON_BN_CLICKED(IDC_ZOOM_IN_MODE, OnZoomInMode)
+ON_WM_ERASEBKGND()
+ON_WM_MOUSEWHEEL()
+ON_WM_SETCURSOR()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -110,6 +123,7 @@ BOOL ViewerDlg::OnInitDialog() {
     FillQualityCombo();
     CreatePictureTip();
     AttachBitmapButtons();
+    CreateTracker();
     MakeTempFileName(m_szTempFile, MAX_PATH, "jpeg");
     return TRUE;
 }
@@ -184,13 +198,6 @@ void ViewerDlg::InitViewState() {
     m_hCursorZoomOut = LoadViewerCursor(IDC_CURSOR_ZOOM_OUT);
     m_bPrinting = 0;
     theApp.m_hMainDlg = m_hWnd;
-}
-
-void ViewerDlg::UpdateScrollBars() {
-    ApplyScrollBar(GetDlgItem(IDC_VSCROLL),
-                   ScrollBarFor(static_cast<int>(m_pImage->Height()), m_nSrcHeight, m_nSrcY));
-    ApplyScrollBar(GetDlgItem(IDC_HSCROLL),
-                   ScrollBarFor(static_cast<int>(m_pImage->Width()), m_nSrcWidth, m_nSrcX));
 }
 
 void ViewerDlg::FillQualityCombo() {
@@ -291,5 +298,7 @@ void ViewerDlg::PostNcDestroy() {
     theApp.m_pMainTip = nullptr;
     theApp.m_hMainDlg = nullptr;
     DeleteTempFiles();
+    delete m_pTracker;
+    m_pTracker = nullptr;
     CDialog::PostNcDestroy();
 }

@@ -4,6 +4,8 @@
 #include "afxwin.h"
 
 class GdiplusImage;
+class NavigatorTracker;
+struct ViewGeometry;
 
 class ViewerDlg : public CDialog {
   public:
@@ -41,6 +43,7 @@ class ViewerDlg : public CDialog {
     CBitmapButton m_btnSave;
     CBitmapButton m_btnPrint;
     CBitmapButton m_btnCancel;
+    NavigatorTracker* m_pTracker = nullptr;
     char m_szTempFile[MAX_PATH] = "";
     CRect m_rcThumb;
     HICON m_hIcon = nullptr;
@@ -58,7 +61,38 @@ class ViewerDlg : public CDialog {
     void AttachBitmapButtons();
     void CreateButtonTips();
     bool MakeTempFileName(char* pszBuffer, int nSize, const char* pszExtension);
+
+    // Rendering.
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void DrawPicture();
+    void DrawNavigator();
+    void DrawZoomCaption();
+
+    // View geometry.
+    void UpdateSourceRect();
+    void UpdateTrackerFromView();
     void UpdateScrollBars();
+    void CreateTracker();
+    void ResetTracker();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnOneToOne();
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint point);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+
+    // Commands.
+    void OnBrighter();
+    void OnDarker();
+    void OnQualityChange();
+    void OnQualityKillFocus();
+    void ReleaseZoomToggles();
+    void OnZoomInMode();
+    void OnZoomOutMode();
+    void OnSavePicture();
+    void OnPrintPicture();
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnMouseMove(UINT nFlags, CPoint point);
@@ -69,6 +103,20 @@ class ViewerDlg : public CDialog {
   private:
     void AppendAboutItem();
     void DeleteTempFiles();
+    int PictureWidth();
+    int PictureHeight();
+    ViewGeometry Geometry() const;
+    void SetGeometry(const ViewGeometry& view);
+    // Asks for a repaint of the picture and navigator without erasing. The controls keep their
+    // looks, so they are left out: repainting them would only slow every view change.
+    void InvalidateView();
+    // The refresh that follows a zoom: step, navigator, repaint, scroll bars.
+    void RefreshAfterZoom();
+    // A control's client rectangle in the dialog's client coordinates.
+    CRect ControlClientRect(int nID) const;
+    void PanTo(CScrollBar* pScrollBar, int nPos, bool bHorizontal);
+    bool IsToggleDown(int nID) const;
+    void SetToggle(int nID, bool bDown);
 
     // The empty file the system creates to reserve the unique temporary name.
     char m_szTempPlaceholder[MAX_PATH] = "";

@@ -2,9 +2,8 @@
 // system menu and the temporary files.
 #include "resource.h"
 #include "viewer_app.h"
-#include "viewer_dlg.h"
 #include "gdiplus_image.h"
-#include "wine_test_support.h"
+#include "viewer_window.h"
 
 #include <gtest/gtest.h>
 
@@ -14,34 +13,6 @@
 #include <string>
 
 namespace {
-
-// A viewer created the way DoModal creates it, but modeless so the test can look inside.
-class ViewerWindow {
-  public:
-    explicit ViewerWindow(const std::wstring& commandLine) : m_commandLine(commandLine) {
-        m_created = m_dlg.Create(IDD_VIEWER);
-    }
-    ~ViewerWindow() {
-        if (m_dlg.m_hWnd != nullptr) {
-            m_dlg.DestroyWindow();
-        }
-    }
-    ViewerWindow(const ViewerWindow&) = delete;
-    ViewerWindow& operator=(const ViewerWindow&) = delete;
-
-    ViewerDlg& Dlg() { return m_dlg; }
-    bool Created() const { return m_created; }
-    HWND Item(int nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
-
-  private:
-    ScopedCommandLine m_commandLine;
-    ViewerDlg m_dlg{nullptr};
-    bool m_created = false;
-};
-
-std::wstring SamplePicture() {
-    return SourceFile("res/sample/b-320b.bmp");
-}
 
 struct ChildLayout {
     CRect rect;

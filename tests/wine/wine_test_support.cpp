@@ -74,7 +74,7 @@ bool FindEncoder(const wchar_t* mimeType, CLSID* clsid) {
 } // namespace
 
 bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
-                           UINT height) {
+                           UINT height, UINT32 left, UINT32 right) {
     CLSID clsid;
     if (!FindEncoder(mimeType, &clsid)) {
         return false;
@@ -82,7 +82,7 @@ bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UI
     std::vector<UINT32> pixels(static_cast<size_t>(width) * height);
     for (UINT y = 0; y < height; ++y) {
         for (UINT x = 0; x < width; ++x) {
-            pixels[static_cast<size_t>(y) * width + x] = x < width / 2 ? 0xFFFF0000 : 0xFF0000FF;
+            pixels[static_cast<size_t>(y) * width + x] = x < width / 2 ? left : right;
         }
     }
     GpBitmap* bitmap = nullptr;
@@ -129,4 +129,35 @@ ScopedCommandLine::ScopedCommandLine(std::wstring commandLine)
 
 ScopedCommandLine::~ScopedCommandLine() {
     AfxGetApp()->m_lpCmdLine = m_saved;
+}
+
+ClientCapture::ClientCapture(HWND hWnd) {
+    RECT client;
+    ::GetClientRect(hWnd, &client);
+    m_width = client.right;
+    m_height = client.bottom;
+    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
+    HDC hWindowDC = ::GetDC(hWnd);
+    HDC hMemDC = ::CreateCompatibleDC(hWindowDC);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hMemDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(hMemDC, hBitmap);
+    ::BitBlt(hMemDC, 0, 0, m_width, m_height, hWindowDC, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    memcpy(m_pixels.data(), bits, m_pixels.size() * sizeof(UINT32));
+    ::SelectObject(hMemDC, old);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemDC);
+    ::ReleaseDC(hWnd, hWindowDC);
+}
+
+COLORREF ClientCapture::At(int x, int y) const {
+    UINT32 p = m_pixels[static_cast<size_t>(y) * m_width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }

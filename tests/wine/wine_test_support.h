@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Dispatches messages (through the application's message filter, as the modal loop does) until
 // the condition holds or the deadline passes; returns the condition's last value.
@@ -29,9 +30,24 @@ class ScratchFolder {
 };
 
 // Writes a picture of the given size and format ("image/bmp", "image/jpeg", "image/png",
-// "image/gif", "image/tiff"): its left half red, its right half blue.
+// "image/tiff"; this platform's GIF encoder writes no image data): its left half in one colour
+// (ARGB), its right half in another.
 bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
-                           UINT height);
+                           UINT height, UINT32 left = 0xFFFF0000, UINT32 right = 0xFF0000FF);
+
+// The pixels of a window's client area as they are on the screen now.
+class ClientCapture {
+  public:
+    explicit ClientCapture(HWND hWnd);
+    COLORREF At(int x, int y) const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+  private:
+    int m_width;
+    int m_height;
+    std::vector<UINT32> m_pixels;
+};
 
 // Writes bytes to a file as they are.
 bool WriteBytes(const std::wstring& path, const std::string& bytes);

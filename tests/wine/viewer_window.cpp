@@ -1,0 +1,26 @@
+#include "viewer_window.h"
+
+#include "resource.h"
+
+ViewerWindow::ViewerWindow(const std::wstring& commandLine) : m_commandLine(commandLine) {
+    m_created = m_dlg.Create(IDD_VIEWER);
+}
+
+ViewerWindow::~ViewerWindow() {
+    if (m_dlg.m_hWnd != nullptr) {
+        m_dlg.DestroyWindow();
+    }
+}
+
+void ViewerWindow::Click(int nID) {
+    ::SendMessageW(m_dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Item(nID)));
+}
+
+void ViewerWindow::Repaint() {
+    ::UpdateWindow(m_dlg.m_hWnd);
+}
+
+std::wstring SamplePicture() {
+    return SourceFile("res/sample/b-320b.bmp");
+}

@@ -1,0 +1,29 @@
+// The viewer dialog created as DoModal creates it, but modeless so a test can look inside.
+#pragma once
+
+#include "viewer_dlg.h"
+#include "wine_test_support.h"
+
+class ViewerWindow {
+  public:
+    explicit ViewerWindow(const std::wstring& commandLine);
+    ~ViewerWindow();
+    ViewerWindow(const ViewerWindow&) = delete;
+    ViewerWindow& operator=(const ViewerWindow&) = delete;
+
+    ViewerDlg& Dlg() { return m_dlg; }
+    bool Created() const { return m_created; }
+    HWND Item(int nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
+    // Sends a command as a click of the control would.
+    void Click(int nID);
+    // Paints whatever is invalid now.
+    void Repaint();
+
+  private:
+    ScopedCommandLine m_commandLine;
+    ViewerDlg m_dlg{nullptr};
+    bool m_created = false;
+};
+
+// The bundled sample picture, 704 x 576.
+std::wstring SamplePicture();

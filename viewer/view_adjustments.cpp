@@ -1,0 +1,31 @@
+#include "view_adjustments.h"
+
+namespace {
+
+constexpr double kGammaStep = 0.1;
+constexpr float kMinGamma = 0.1f;
+
+} // namespace
+
+float BrighterGamma(float gamma) {
+    // The floor is checked on the double difference, before it is rounded to single.
+    double lowered = static_cast<double>(gamma) - kGammaStep;
+    return lowered < kGammaStep ? kMinGamma : static_cast<float>(lowered);
+}
+
+float DarkerGamma(float gamma) {
+    return static_cast<float>(gamma + kGammaStep);
+}
+
+int InterpolationForQuality(int index, int currentMode) {
+    switch (index) {
+    case 0:
+        return kInterpolationBilinear;
+    case 1:
+        return kInterpolationHighQualityBicubic;
+    case 2:
+        return kInterpolationHighQualityBilinear;
+    default:
+        return currentMode;
+    }
+}

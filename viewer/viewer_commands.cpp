@@ -1,0 +1,68 @@
+// The small commands: brightness, picture quality, the zoom-mode toggles.
+#include "viewer_dlg.h"
+
+#include "resource.h"
+#include "view_adjustments.h"
+#include "view_geometry.h"
+
+bool ViewerDlg::IsToggleDown(int nID) const {
+    return ::SendDlgItemMessageW(m_hWnd, nID, BM_GETCHECK, 0, 0) != 0;
+}
+
+void ViewerDlg::SetToggle(int nID, bool bDown) {
+    ::SendDlgItemMessageW(m_hWnd, nID, BM_SETCHECK, bDown ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ViewerDlg::ReleaseZoomToggles() {
+    for (int nID : {IDC_ZOOM_IN_MODE, IDC_ZOOM_OUT_MODE}) {
+        if (IsToggleDown(nID)) {
+            SetToggle(nID, false);
+            m_nZoomMode = kNoZoom;
+        }
+    }
+}
+
+void ViewerDlg::OnBrighter() {
+    m_fGamma = BrighterGamma(m_fGamma);
+    ReleaseZoomToggles();
+    InvalidateView();
+}
+
+void ViewerDlg::OnDarker() {
+    m_fGamma = DarkerGamma(m_fGamma);
+    ReleaseZoomToggles();
+    InvalidateView();
+}
+
+void ViewerDlg::OnQualityChange() {
+    int index = static_cast<int>(::SendDlgItemMessageW(m_hWnd, IDC_QUALITY, CB_GETCURSEL, 0, 0));
+    m_nInterpolation = InterpolationForQuality(index, m_nInterpolation);
+    ::SetFocus(::GetDlgItem(m_hWnd, IDC_ZOOM_IN));
+    InvalidateView();
+}
+
+void ViewerDlg::OnQualityKillFocus() {}
+
+void ViewerDlg::OnZoomInMode() {
+    if (IsToggleDown(IDC_ZOOM_OUT_MODE)) {
+        SetToggle(IDC_ZOOM_OUT_MODE, false);
+    }
+    bool bDown = ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_IN_MODE, BM_GETCHECK, 0, 0) == 1;
+    m_nZoomMode = bDown ? kZoomIn : kNoZoom;
+}
+
+void ViewerDlg::OnZoomOutMode() {
+    if (IsToggleDown(IDC_ZOOM_IN_MODE)) {
+        SetToggle(IDC_ZOOM_IN_MODE, false);
+    }
+    bool bDown = ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_OUT_MODE, BM_GETCHECK, 0, 0) == 1;
+    m_nZoomMode = bDown ? kZoomOut : kNoZoom;
+}
+
+void ViewerDlg::OnSavePicture() {
+    ReleaseZoomToggles();
+}
+
+void ViewerDlg::OnPrintPicture() {
+    ReleaseZoomToggles();
+}

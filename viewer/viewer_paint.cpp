@@ -1,0 +1,108 @@
+// Painting the viewer: background, picture area, navigator and zoom caption, straight to the
+// screen from the view state.
+#include "viewer_dlg.h"
+
+#include "gdiplus_drawing.h"
+#include "gdiplus_image.h"
+#include "navigator_tracker.h"
+#include "resource.h"
+#include "view_geometry.h"
+
+namespace {
+
+const COLORREF kBackground = RGB(214, 211, 203);
+const Gdiplus::ARGB kOutline = 0xFFFF00FF;
+
+// The caption's outline: the text drawn black at these offsets, then white on top.
+const POINT kCaptionOutline[] = {{-2, 0}, {2, 0}, {0, -2}, {0, 2}, {-2, -2}, {2, 2},
+                                 {-1, 0}, {1, 0}, {0, -1}, {0, 1}, {1, 1},   {-1, -1}};
+
+} // namespace
+
+void ViewerDlg::OnPaint() {
+    CPaintDC dc(this);
+    if (!IsIconic()) {
+        DrawNavigator();
+        DrawPicture();
+        return;
+    }
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+}
+
+HCURSOR ViewerDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+BOOL ViewerDlg::OnEraseBkgnd(CDC* pDC) {
+    CBrush brush(kBackground);
+    CGdiObject* pOld = pDC->SelectObject(&brush);
+    pDC->PatBlt(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), PATCOPY);
+    pDC->SelectObject(pOld);
+    return FALSE;
+}
+
+void ViewerDlg::InvalidateView() {
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
+CRect ViewerDlg::ControlClientRect(int nID) const {
+    CRect rect;
+    HWND hControl = ::GetDlgItem(m_hWnd, nID);
+    if (hControl == nullptr) {
+        return rect;
+    }
+    ::GetClientRect(hControl, &rect);
+    ::MapWindowPoints(hControl, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void ViewerDlg::DrawPicture() {
+    CRect area = ControlClientRect(IDC_PICTURE);
+    m_nViewX = area.left;
+    m_nViewY = area.top;
+    CClientDC dc(this);
+    GdiplusGraphics graphics(dc);
+    GammaAttributes attributes(m_fGamma);
+    graphics.SetInterpolationMode(m_nInterpolation);
+    graphics.DrawImage(*m_pImage,
+                       CRect(m_nViewX, m_nViewY, m_nViewX + m_nViewWidth, m_nViewY + m_nViewHeight),
+                       CRect(m_nSrcX, m_nSrcY, m_nSrcX + m_nSrcWidth, m_nSrcY + m_nSrcHeight),
+                       attributes.Native());
+    if (m_bPrinting == 0) {
+        DrawZoomCaption();
+    }
+}
+
+void ViewerDlg::DrawNavigator() {
+    CRect thumb = ControlClientRect(IDC_THUMBNAIL);
+    CClientDC dc(this);
+    GdiplusGraphics graphics(dc);
+    GammaAttributes attributes(m_fGamma);
+    graphics.DrawImage(*m_pImage, thumb, CRect(0, 0, PictureWidth(), PictureHeight()),
+                       attributes.Native());
+    const CRect& r = m_pTracker->m_rect;
+    graphics.DrawOutline(kOutline, r.left + 1, r.top + 1, r.Width() - 3, r.Height() - 3);
+}
+
+void ViewerDlg::DrawZoomCaption() {
+    CClientDC dc(this);
+    CFont font;
+    font.CreateFont(24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, L"Arial");
+    CGdiObject* pOldFont = dc.SelectObject(&font);
+    CString text;
+    text.Format(L" X %.1lf ", ZoomCaptionValue(m_fZoom));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(0, 0, 0));
+    for (const POINT& offset : kCaptionOutline) {
+        dc.TextOut(m_nViewX + offset.x, m_nViewY + offset.y, text, text.GetLength());
+    }
+    dc.SetTextColor(RGB(255, 255, 255));
+    dc.TextOut(m_nViewX, m_nViewY, text, text.GetLength());
+    dc.SelectObject(pOldFont);
+}

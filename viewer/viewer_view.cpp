@@ -1,0 +1,161 @@
+// Zoom, pan and scroll bars: the Win32 side gathers the view state, the geometry functions
+// compute, and the results go back into the fields, the bars and the navigator rectangle.
+#include "viewer_dlg.h"
+
+#include "gdiplus_image.h"
+#include "navigator_tracker.h"
+#include "resource.h"
+#include "scroll_bar_setup.h"
+#include "scroll_position.h"
+#include "view_geometry.h"
+
+namespace {
+
+void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup) {
+    ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_PAGE;
+    info.nPage = static_cast<UINT>(setup.nPage);
+    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
+    ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
+}
+
+ScrollBarState ReadScrollBar(HWND hBar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(hBar, SB_CTL, &info);
+    int page = info.nPage > 0 ? static_cast<int>(info.nPage) - 1 : 0;
+    return {info.nMin, info.nMax - page, static_cast<int>(info.nPage), info.nPos};
+}
+
+} // namespace
+
+int ViewerDlg::PictureWidth() {
+    return static_cast<int>(m_pImage->Width());
+}
+
+int ViewerDlg::PictureHeight() {
+    return static_cast<int>(m_pImage->Height());
+}
+
+ViewGeometry ViewerDlg::Geometry() const {
+    return {m_fZoom, m_nSrcX, m_nSrcY, m_nSrcWidth, m_nSrcHeight, m_nCenterX, m_nCenterY};
+}
+
+void ViewerDlg::SetGeometry(const ViewGeometry& view) {
+    m_fZoom = view.zoom;
+    m_nSrcX = view.srcX;
+    m_nSrcY = view.srcY;
+    m_nSrcWidth = view.srcWidth;
+    m_nSrcHeight = view.srcHeight;
+    m_nCenterX = view.centerX;
+    m_nCenterY = view.centerY;
+}
+
+void ViewerDlg::UpdateSourceRect() {
+    ViewGeometry view = Geometry();
+    ApplyZoomStep(view, m_nZoomMode, PictureWidth(), PictureHeight());
+    SetGeometry(view);
+}
+
+void ViewerDlg::UpdateTrackerFromView() {
+    CRect thumb = ControlClientRect(IDC_THUMBNAIL);
+    IntRect tracker{};
+    if (TrackerRectFromView({thumb.left, thumb.top, thumb.right, thumb.bottom}, Geometry(),
+                            PictureWidth(), PictureHeight(), &tracker)) {
+        m_pTracker->m_rect = CRect(tracker.left, tracker.top, tracker.right, tracker.bottom);
+    }
+}
+
+void ViewerDlg::UpdateScrollBars() {
+    ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_VSCROLL),
+                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY));
+    ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_HSCROLL),
+                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX));
+}
+
+void ViewerDlg::RefreshAfterZoom() {
+    UpdateSourceRect();
+    UpdateTrackerFromView();
+    InvalidateView();
+    UpdateScrollBars();
+}
+
+void ViewerDlg::CreateTracker() {
+    m_rcThumb = ControlClientRect(IDC_THUMBNAIL);
+    m_pTracker = new NavigatorTracker(&m_rcThumb, CRectTracker::solidLine, &m_rcThumb, 8);
+}
+
+void ViewerDlg::ResetTracker() {
+    m_rcThumb = ControlClientRect(IDC_THUMBNAIL);
+    m_pTracker->m_rect = m_rcThumb;
+}
+
+void ViewerDlg::OnZoomIn() {
+    m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
+    m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
+    m_nZoomMode = kZoomIn;
+    RefreshAfterZoom();
+}
+
+void ViewerDlg::OnZoomOut() {
+    m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
+    m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
+    m_nZoomMode = kZoomOut;
+    RefreshAfterZoom();
+}
+
+void ViewerDlg::OnOneToOne() {
+    m_nSrcX = 0;
+    m_nSrcY = 0;
+    m_nSrcWidth = PictureWidth();
+    m_nSrcHeight = PictureHeight();
+    ReleaseZoomToggles();
+    m_fZoom = kMaxZoom;
+    m_nZoomMode = kZoomIn;
+    SetToggle(IDC_ZOOM_IN_MODE, true);
+    InvalidateView();
+    UpdateScrollBars();
+    ResetTracker();
+}
+
+BOOL ViewerDlg::OnMouseWheel(UINT, short zDelta, CPoint) {
+    m_nZoomMode = ZoomModeForWheel(zDelta);
+    RefreshAfterZoom();
+    return TRUE;
+}
+
+void ViewerDlg::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    if (pScrollBar != nullptr && pScrollBar->GetDlgCtrlID() == IDC_HSCROLL) {
+        PanTo(pScrollBar,
+              ScrolledPosition(static_cast<int>(nSBCode), ReadScrollBar(pScrollBar->m_hWnd),
+                               static_cast<int>(nPos)),
+              true);
+    }
+    CDialog::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void ViewerDlg::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    if (pScrollBar != nullptr && pScrollBar->GetDlgCtrlID() == IDC_VSCROLL) {
+        PanTo(pScrollBar,
+              ScrolledPosition(static_cast<int>(nSBCode), ReadScrollBar(pScrollBar->m_hWnd),
+                               static_cast<int>(nPos)),
+              false);
+    }
+    CDialog::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void ViewerDlg::PanTo(CScrollBar* pScrollBar, int nPos, bool bHorizontal) {
+    ::SetScrollPos(pScrollBar->m_hWnd, SB_CTL, nPos, TRUE);
+    if (bHorizontal) {
+        m_nSrcX = nPos;
+        m_nCenterX = nPos + m_nSrcWidth / 2;
+    } else {
+        m_nSrcY = nPos;
+        m_nCenterY = nPos + m_nSrcHeight / 2;
+    }
+    UpdateTrackerFromView();
+    InvalidateView();
+}
