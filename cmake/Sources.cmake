@@ -8,6 +8,7 @@ set(PORTABLE_SOURCES
   app/picture_path.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
+  viewer/mouse_mapping.cpp
   viewer/navigator_bounds.cpp
   viewer/scroll_bar_setup.cpp
   viewer/scroll_position.cpp
@@ -45,6 +46,7 @@ set(PRODUCT_SOURCES
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
+  viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp
   ${CONTROLS_SOURCES}

@@ -8,6 +8,7 @@ add_executable(unit_tests
   tests/unit/image_header_fuzz_test.cpp
   tests/unit/image_header_test.cpp
   tests/unit/layout_scaling_test.cpp
+  tests/unit/mouse_mapping_test.cpp
   tests/unit/navigator_bounds_test.cpp
   tests/unit/picture_path_test.cpp
   tests/unit/resource_art_test.cpp

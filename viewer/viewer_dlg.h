@@ -94,6 +94,13 @@ class ViewerDlg : public CDialog {
     void OnSavePicture();
     void OnPrintPicture();
 
+    // Mouse.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void HandlePictureClick(CPoint point);
+    void HandleNavigatorClick(CPoint point);
+
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnDestroy();
@@ -115,6 +122,10 @@ class ViewerDlg : public CDialog {
     // A control's client rectangle in the dialog's client coordinates.
     CRect ControlClientRect(int nID) const;
     void PanTo(CScrollBar* pScrollBar, int nPos, bool bHorizontal);
+    // Each returns whether the view moved.
+    bool CentreOnThumbnailPoint(CPoint point);
+    bool DragNavigator(CPoint point);
+    void RelayButtonMouseMessage(CWnd* pWnd, UINT message, CPoint point);
     bool IsToggleDown(int nID) const;
     void SetToggle(int nID, bool bDown);
 
