@@ -45,6 +45,7 @@ add_executable(wine_tests
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_mouse_test.cpp
   tests/wine/viewer_paint_timing_test.cpp
+  tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
   tests/wine/viewer_window.cpp
   ${CONTROLS_WINE_TESTS}
@@ -52,7 +53,7 @@ add_executable(wine_tests
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
-    ViewerTeardown ViewerView GreyPicture ViewerMouse)
+    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerRandomUse)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200

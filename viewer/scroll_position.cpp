@@ -29,7 +29,8 @@ int ScrolledPosition(int code, const ScrollBarState& bar, int thumbPos) {
                                 : pos;
     case kThumbPosition:
     case kThumbTrack:
-        return thumbPos;
+        // The bar's own thumb never leaves its range; a message from elsewhere may.
+        return thumbPos < bar.nMin ? bar.nMin : (thumbPos > bar.nLimit ? bar.nLimit : thumbPos);
     case kLeft:
         return bar.nMin;
     case kRight:

@@ -9,5 +9,6 @@ struct ScrollBarState {
 };
 
 // The new position for a scroll code (SB_LINELEFT 0 … SB_ENDSCROLL 8); thumbPos is the
-// position a thumb message carries. Unknown codes keep the position.
+// position a thumb message carries, kept within the bar's range. Unknown codes keep the
+// position.
 int ScrolledPosition(int code, const ScrollBarState& bar, int thumbPos);

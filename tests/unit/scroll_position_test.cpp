@@ -25,9 +25,11 @@ TEST(ScrollPosition, PageStepsStopExactlyAtTheLimits) {
     EXPECT_EQ(ScrolledPosition(3, At(576), 0), 576);
 }
 
-TEST(ScrollPosition, ThumbMessagesCarryTheirPosition) {
+TEST(ScrollPosition, ThumbMessagesCarryTheirPositionWithinTheRange) {
     EXPECT_EQ(ScrolledPosition(4, At(100), 250), 250);
     EXPECT_EQ(ScrolledPosition(5, At(100), 251), 251);
+    EXPECT_EQ(ScrolledPosition(5, At(100), 577), 576);
+    EXPECT_EQ(ScrolledPosition(4, At(100), -5), 0);
 }
 
 TEST(ScrollPosition, EndsJumpToMinimumAndLimit) {

@@ -2,8 +2,14 @@
 
 #include "resource.h"
 
+#include <stdexcept>
+
 ViewerWindow::ViewerWindow(const std::wstring& commandLine) : m_commandLine(commandLine) {
     m_created = m_dlg.Create(IDD_VIEWER);
+    if (!m_created) {
+        // Ends the test with a failure instead of letting it read a half-made viewer.
+        throw std::runtime_error("the viewer dialog could not be created");
+    }
 }
 
 ViewerWindow::~ViewerWindow() {

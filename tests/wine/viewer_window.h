@@ -6,6 +6,7 @@
 
 class ViewerWindow {
   public:
+    // Throws when the dialog cannot be created, which fails the running test.
     explicit ViewerWindow(const std::wstring& commandLine);
     ~ViewerWindow();
     ViewerWindow(const ViewerWindow&) = delete;

@@ -30,6 +30,30 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs) 
     return true;
 }
 
+int CountLiveGdiObjects() {
+    int live = 0;
+    for (UINT_PTR index = 1; index <= 0xFFFF; ++index) {
+        live += ::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
+    }
+    return live;
+}
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    ::EnumChildWindows(hWnd, &CountWindow, lParam);
+    return TRUE;
+}
+
+} // namespace
+
+int CountThreadWindows() {
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 ScratchFolder::ScratchFolder() {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);

@@ -14,6 +14,14 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs =
 // Dispatches what is queued now, without waiting.
 void PumpPendingMessages();
 
+// The process's live GDI objects. Every GDI handle's low 16 bits index the process's handle
+// table, and a handle that is only an index names whatever object lives in that slot; the usage
+// counters the system would offer instead are not kept on this platform.
+int CountLiveGdiObjects();
+
+// The windows of this thread, top-level and child.
+int CountThreadWindows();
+
 // A fresh folder under the temporary folder, removed with its files at the end of the test.
 class ScratchFolder {
   public:
