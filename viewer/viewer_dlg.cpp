@@ -1,6 +1,7 @@
 #include "viewer_dlg.h"
 
 #include "about_dlg.h"
+#include "bitmap_check_box.h"
 #include "gdiplus_image.h"
 #include "layout_scaling.h"
 #include "picture_path.h"
@@ -125,6 +126,9 @@ BOOL ViewerDlg::OnInitDialog() {
     AttachBitmapButtons();
     CreateTracker();
     MakeTempFileName(m_szTempFile, MAX_PATH, "jpeg");
+    // The zoom-mode toggles; each object deletes itself with its window.
+    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_IN_MODE), IDB_ZOOM_IN_UP);
+    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_OUT_MODE), IDB_ZOOM_OUT_UP);
     return TRUE;
 }
 

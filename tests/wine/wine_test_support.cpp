@@ -155,6 +155,18 @@ ScopedCommandLine::~ScopedCommandLine() {
     AfxGetApp()->m_lpCmdLine = m_saved;
 }
 
+HBITMAP CreateDib32(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* ignored = nullptr;
+    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits != nullptr ? bits : &ignored,
+                              nullptr, 0);
+}
+
 ClientCapture::ClientCapture(HWND hWnd) {
     RECT client;
     ::GetClientRect(hWnd, &client);
@@ -163,14 +175,8 @@ ClientCapture::ClientCapture(HWND hWnd) {
     m_pixels.resize(static_cast<size_t>(m_width) * m_height);
     HDC hWindowDC = ::GetDC(hWnd);
     HDC hMemDC = ::CreateCompatibleDC(hWindowDC);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hMemDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP hBitmap = CreateDib32(m_width, m_height, &bits);
     HGDIOBJ old = ::SelectObject(hMemDC, hBitmap);
     ::BitBlt(hMemDC, 0, 0, m_width, m_height, hWindowDC, 0, 0, SRCCOPY);
     ::GdiFlush();

@@ -43,6 +43,9 @@ class ScratchFolder {
 bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
                            UINT height, UINT32 left = 0xFFFF0000, UINT32 right = 0xFF0000FF);
 
+// A top-down 32-bit DIB section; its pixels are at *bits when bits is given.
+HBITMAP CreateDib32(int width, int height, void** bits = nullptr);
+
 // The pixels of a window's client area as they are on the screen now.
 class ClientCapture {
   public:

@@ -1,0 +1,21 @@
+#include "bitmap_check_box.h"
+
+#include "bitmap_painting.h"
+#include "button_text.h"
+
+IMPLEMENT_DYNAMIC(ABitmapCheckBox, ACheckButton)
+
+ABitmapCheckBox::ABitmapCheckBox(CWnd* pControl, UINT nImageId)
+    : ACheckButton(pControl, TRUE), m_nImageId(nImageId) {}
+
+// No background, focus or disabled look: the control never erases, and a push-like button shows
+// being pressed through its checked image.
+void ABitmapCheckBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    const RECT& rcItem = lpDrawItemStruct->rcItem;
+    if (m_nImageId != 0) {
+        UINT nImage = ShowsChecked(m_nCheckState, m_nCheckedState) ? m_nImageId + 1 : m_nImageId;
+        DrawImage(pDC, rcItem, nImage, m_bImageIsIcon, m_nPlacement);
+    }
+    DrawButtonText(pDC, rcItem, GetWindowText(), m_nTextFormat);
+}

@@ -1,0 +1,9 @@
+// The caption of an owner-drawn button, drawn over its face.
+#pragma once
+
+#include "afxwin.h"
+
+// Draws the text in the system font, letting the face show between the letters, in the text
+// colour the context holds. Nothing is drawn for an empty text. The background mode is left
+// transparent.
+void DrawButtonText(CDC* pDC, const RECT& rect, const CString& text, UINT nFormat);
