@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr int W = 640;
@@ -203,6 +205,39 @@ TEST_F(ViewerMouse, CursorShowsTheModeOverThePictureAndTheHandOverTheZoomedThumb
     Wheel(-120);
     EXPECT_EQ(CursorOver(Dlg(), thumb), Dlg().m_hCursorThumb);
     EXPECT_EQ(CursorOver(Dlg(), {m_area.left, m_area.top + 40}), arrow) << "the area's edge";
+}
+
+// What the picture tip is sent, seen through a hook on this thread's sent messages.
+struct RelayWatch {
+    static HWND s_hTip;
+    static std::vector<MSG> s_relayed;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->hwnd == s_hTip && sent->message == TTM_RELAYEVENT) {
+            s_relayed.push_back(*reinterpret_cast<MSG*>(sent->lParam));
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+HWND RelayWatch::s_hTip = nullptr;
+std::vector<MSG> RelayWatch::s_relayed;
+
+TEST_F(ViewerMouse, CursorRequestsOverButtonsAreRelayedToThePictureTip) {
+    RelayWatch::s_hTip = Dlg().m_tipPicture.m_hWnd;
+    RelayWatch::s_relayed.clear();
+    HHOOK hook =
+        ::SetWindowsHookExW(WH_CALLWNDPROC, &RelayWatch::Hook, nullptr, ::GetCurrentThreadId());
+    HWND hButton = m_viewer.Item(IDC_ONE_TO_ONE);
+    ::SendMessageW(Dlg().m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hButton),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ::SendMessageW(Dlg().m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(Dlg().m_hWnd),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ::SendMessageW(Dlg().m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(m_viewer.Item(IDC_PICTURE)),
+                   MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_EQ(RelayWatch::s_relayed.size(), 1u) << "only the button's request is relayed";
+    EXPECT_EQ(RelayWatch::s_relayed[0].hwnd, hButton);
+    EXPECT_EQ(RelayWatch::s_relayed[0].message, static_cast<UINT>(WM_MOUSEMOVE));
 }
 
 TEST_F(ViewerMouse, AtOneToOneThumbnailClicksDoNothing) {
