@@ -4,12 +4,13 @@
 #include "bitmap_check_box.h"
 #include "gdiplus_image.h"
 #include "layout_scaling.h"
+#include "navigator_tracker.h"
 #include "picture_path.h"
 #include "resource.h"
-#include "navigator_tracker.h"
 #include "viewer_app.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
