@@ -1,6 +1,7 @@
 #include "afx_app.h"
 
 #include "afx_dc.h"
+#include "afx_exception.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -228,7 +229,14 @@ int AfxWinMain(HINSTANCE hInstance, const wchar_t* pszCmdLine, int nCmdShow) {
         return -1;
     }
     pApp->AfxWinInit(hInstance, pszCmdLine, nCmdShow);
-    int exitCode = pApp->InitInstance() ? pApp->Run() : pApp->ExitInstance();
+    int exitCode = -1;
+    try {
+        exitCode = pApp->InitInstance() ? pApp->Run() : pApp->ExitInstance();
+    } catch (CException* e) {
+        // A start-up that could not make its windows still shuts its services down.
+        e->Delete();
+        pApp->ExitInstance();
+    }
     AfxDeleteTempMaps();
     return exitCode;
 }
