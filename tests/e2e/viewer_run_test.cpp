@@ -105,6 +105,22 @@ TEST(ViewerRun, ClosingLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(FilesMatching(TempFolder(), L"Int*"), before);
 }
 
+TEST(ViewerRun, KeepsItsSettingsUnderTheVarnoltKeyNamedAfterTheExecutable) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Varnolt\\StillView");
+    ViewerProcess viewer(L"", SampleFolder());
+    ASSERT_NE(viewer.WaitForWindow(), nullptr);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(viewer.Close(&exitCode));
+    HKEY hKey = nullptr;
+    // The standard settings are written back at exit, under the application's own key.
+    EXPECT_EQ(
+        ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Varnolt\\StillView", 0, KEY_READ, &hKey),
+        ERROR_SUCCESS);
+    if (hKey != nullptr) {
+        ::RegCloseKey(hKey);
+    }
+}
+
 // Each malformed file in its own process: the imaging library must never see it.
 class MalformedPicture : public testing::TestWithParam<std::wstring> {};
 
