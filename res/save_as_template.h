@@ -2,6 +2,9 @@
 // the folder list differ between the languages.
 #pragma once
 
+// A resource-script macro, laid out as the resource compiler reads it.
+// clang-format off
+
 #define SAVE_AS_JPEG_DIALOG(SAVE, CANCEL, SAVE_IN, FILE_NAME, LABEL_X, LABEL_W, DRIVES_X, DRIVES_W, LIST_X, LIST_W) \
 IDD_SAVE_AS_JPEG DIALOGEX 0, 0, 147, 119 \
 STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU \
