@@ -52,6 +52,10 @@ int CScrollBar::GetScrollLimit() const {
     if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE)) {
         return 0;
     }
+    return ScrollLimit(info);
+}
+
+int CScrollBar::ScrollLimit(const SCROLLINFO& info) {
     int page = info.nPage > 0 ? static_cast<int>(info.nPage) - 1 : 0;
     return info.nMax - page;
 }

@@ -80,4 +80,5 @@ class CScrollBar : public CWnd {
     }
     // The largest position the thumb can reach: the range's maximum less the page plus one.
     int GetScrollLimit() const;
+    static int ScrollLimit(const SCROLLINFO& info);
 };

@@ -44,19 +44,20 @@ void ViewerDlg::OnQualityChange() {
 void ViewerDlg::OnQualityKillFocus() {}
 
 void ViewerDlg::OnZoomInMode() {
-    if (IsToggleDown(IDC_ZOOM_OUT_MODE)) {
-        SetToggle(IDC_ZOOM_OUT_MODE, false);
-    }
-    bool bDown = ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_IN_MODE, BM_GETCHECK, 0, 0) == 1;
-    m_nZoomMode = bDown ? kZoomIn : kNoZoom;
+    FollowToggle(IDC_ZOOM_IN_MODE, IDC_ZOOM_OUT_MODE, kZoomIn);
 }
 
 void ViewerDlg::OnZoomOutMode() {
-    if (IsToggleDown(IDC_ZOOM_IN_MODE)) {
-        SetToggle(IDC_ZOOM_IN_MODE, false);
+    FollowToggle(IDC_ZOOM_OUT_MODE, IDC_ZOOM_IN_MODE, kZoomOut);
+}
+
+void ViewerDlg::FollowToggle(int nClicked, int nOther, int mode) {
+    if (IsToggleDown(nOther)) {
+        SetToggle(nOther, false);
     }
-    bool bDown = ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_OUT_MODE, BM_GETCHECK, 0, 0) == 1;
-    m_nZoomMode = bDown ? kZoomOut : kNoZoom;
+    // Only exactly 1 is down: an indeterminate state counts as up.
+    bool bDown = ::SendDlgItemMessageW(m_hWnd, nClicked, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    m_nZoomMode = bDown ? mode : kNoZoom;
 }
 
 void ViewerDlg::OnSavePicture() {

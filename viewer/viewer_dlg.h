@@ -121,7 +121,11 @@ class ViewerDlg : public CDialog {
     void RefreshAfterZoom();
     // A control's client rectangle in the dialog's client coordinates.
     CRect ControlClientRect(int nID) const;
-    void PanTo(CScrollBar* pScrollBar, int nPos, bool bHorizontal);
+    void ZoomAboutViewCentre(int mode);
+    // A scroll message from one of the two bars: moves the bar and the view along its axis.
+    void Pan(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar, bool bHorizontal);
+    // A toggle was clicked: the other one pops up, and the mode follows the clicked one.
+    void FollowToggle(int nClicked, int nOther, int mode);
     // Each returns whether the view moved.
     bool CentreOnThumbnailPoint(CPoint point);
     bool DragNavigator(CPoint point);

@@ -26,8 +26,7 @@ ScrollBarState ReadScrollBar(HWND hBar) {
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
     ::GetScrollInfo(hBar, SB_CTL, &info);
-    int page = info.nPage > 0 ? static_cast<int>(info.nPage) - 1 : 0;
-    return {info.nMin, info.nMax - page, static_cast<int>(info.nPage), info.nPos};
+    return {info.nMin, CScrollBar::ScrollLimit(info), static_cast<int>(info.nPage), info.nPos};
 }
 
 } // namespace
@@ -94,16 +93,17 @@ void ViewerDlg::ResetTracker() {
 }
 
 void ViewerDlg::OnZoomIn() {
-    m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
-    m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
-    m_nZoomMode = kZoomIn;
-    RefreshAfterZoom();
+    ZoomAboutViewCentre(kZoomIn);
 }
 
 void ViewerDlg::OnZoomOut() {
+    ZoomAboutViewCentre(kZoomOut);
+}
+
+void ViewerDlg::ZoomAboutViewCentre(int mode) {
     m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
     m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
-    m_nZoomMode = kZoomOut;
+    m_nZoomMode = mode;
     RefreshAfterZoom();
 }
 
@@ -128,33 +128,29 @@ BOOL ViewerDlg::OnMouseWheel(UINT, short zDelta, CPoint) {
 }
 
 void ViewerDlg::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    if (pScrollBar != nullptr && pScrollBar->GetDlgCtrlID() == IDC_HSCROLL) {
-        PanTo(pScrollBar,
-              ScrolledPosition(static_cast<int>(nSBCode), ReadScrollBar(pScrollBar->m_hWnd),
-                               static_cast<int>(nPos)),
-              true);
-    }
+    Pan(nSBCode, nPos, pScrollBar, true);
     CDialog::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void ViewerDlg::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    if (pScrollBar != nullptr && pScrollBar->GetDlgCtrlID() == IDC_VSCROLL) {
-        PanTo(pScrollBar,
-              ScrolledPosition(static_cast<int>(nSBCode), ReadScrollBar(pScrollBar->m_hWnd),
-                               static_cast<int>(nPos)),
-              false);
-    }
+    Pan(nSBCode, nPos, pScrollBar, false);
     CDialog::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
-void ViewerDlg::PanTo(CScrollBar* pScrollBar, int nPos, bool bHorizontal) {
-    ::SetScrollPos(pScrollBar->m_hWnd, SB_CTL, nPos, TRUE);
+void ViewerDlg::Pan(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar, bool bHorizontal) {
+    int nBar = bHorizontal ? IDC_HSCROLL : IDC_VSCROLL;
+    if (pScrollBar == nullptr || pScrollBar->GetDlgCtrlID() != nBar) {
+        return;
+    }
+    int pos = ScrolledPosition(static_cast<int>(nSBCode), ReadScrollBar(pScrollBar->m_hWnd),
+                               static_cast<int>(nPos));
+    ::SetScrollPos(pScrollBar->m_hWnd, SB_CTL, pos, TRUE);
     if (bHorizontal) {
-        m_nSrcX = nPos;
-        m_nCenterX = nPos + m_nSrcWidth / 2;
+        m_nSrcX = pos;
+        m_nCenterX = pos + m_nSrcWidth / 2;
     } else {
-        m_nSrcY = nPos;
-        m_nCenterY = nPos + m_nSrcHeight / 2;
+        m_nSrcY = pos;
+        m_nCenterY = pos + m_nSrcHeight / 2;
     }
     UpdateTrackerFromView();
     InvalidateView();

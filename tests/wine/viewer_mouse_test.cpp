@@ -49,13 +49,6 @@ void RealClick(int x, int y, int count = 1) {
     PumpPendingMessages();
 }
 
-CRect ClientRectIn(HWND hDlg, HWND hControl) {
-    CRect rc;
-    ::GetClientRect(hControl, &rc);
-    ::MapWindowPoints(hControl, hDlg, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 CPoint Centre(HWND hWnd) {
     CRect rc;
     ::GetWindowRect(hWnd, &rc);
@@ -71,8 +64,8 @@ class ViewerMouse : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(m_viewer.Created());
         PumpPendingMessages();
-        m_area = ClientRectIn(Dlg().m_hWnd, m_viewer.Item(IDC_PICTURE));
-        m_thumb = ClientRectIn(Dlg().m_hWnd, m_viewer.Item(IDC_THUMBNAIL));
+        m_area = m_viewer.ClientRectOf(IDC_PICTURE);
+        m_thumb = m_viewer.ClientRectOf(IDC_THUMBNAIL);
     }
     ViewerDlg& Dlg() { return m_viewer.Dlg(); }
     bool Down(int nID) {

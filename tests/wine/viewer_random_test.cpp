@@ -17,9 +17,8 @@ constexpr int H = 480;
 class RandomUser {
   public:
     RandomUser(ViewerWindow& viewer, unsigned seed) : m_viewer(viewer), m_random(seed) {
-        HWND hDlg = viewer.Dlg().m_hWnd;
-        m_area = Rect(hDlg, viewer.Item(IDC_PICTURE));
-        m_thumb = Rect(hDlg, viewer.Item(IDC_THUMBNAIL));
+        m_area = viewer.ClientRectOf(IDC_PICTURE);
+        m_thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     }
 
     // Does one action and names it.
@@ -75,12 +74,6 @@ class RandomUser {
     }
 
   private:
-    static CRect Rect(HWND hDlg, HWND hControl) {
-        CRect rc;
-        ::GetClientRect(hControl, &rc);
-        ::MapWindowPoints(hControl, hDlg, reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
-    }
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     CPoint PointIn(const CRect& r) { return {r.left + Pick(r.Width()), r.top + Pick(r.Height())}; }
     static void PostClick(HWND hDlg, CPoint p) {
@@ -97,9 +90,7 @@ class RandomUser {
 
 void ExpectSoundView(ViewerWindow& viewer, const std::string& action, int step) {
     ViewerDlg& dlg = viewer.Dlg();
-    CRect thumb;
-    ::GetClientRect(viewer.Item(IDC_THUMBNAIL), &thumb);
-    ::MapWindowPoints(viewer.Item(IDC_THUMBNAIL), dlg.m_hWnd, reinterpret_cast<POINT*>(&thumb), 2);
+    CRect thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     const CRect& tracker = dlg.m_pTracker->m_rect;
     SCOPED_TRACE("step " + std::to_string(step) + ": " + action);
     EXPECT_GE(dlg.m_fZoom, 0.1f);

@@ -28,13 +28,6 @@ BarState Bar(HWND hBar) {
     return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
 }
 
-CRect ClientRectIn(HWND hDlg, HWND hControl) {
-    CRect rc;
-    ::GetClientRect(hControl, &rc);
-    ::MapWindowPoints(hControl, hDlg, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 // The scroll bars and the navigator rectangle agree with the source rectangle, computed here
 // independently of the viewer's geometry code.
 void ExpectBarsAndTrackerMatchTheView(ViewerWindow& viewer) {
@@ -48,7 +41,7 @@ void ExpectBarsAndTrackerMatchTheView(ViewerWindow& viewer) {
     EXPECT_EQ(v.nPos, dlg.m_nSrcY);
     EXPECT_EQ(v.nMax - (v.nPage - 1), H - dlg.m_nSrcHeight) << "last reachable row";
 
-    CRect thumb = ClientRectIn(dlg.m_hWnd, viewer.Item(IDC_THUMBNAIL));
+    CRect thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     CRect expected(thumb.left + thumb.Width() * dlg.m_nSrcX / W,
                    thumb.top + thumb.Height() * dlg.m_nSrcY / H, 0, 0);
     expected.right = expected.left + thumb.Width() * dlg.m_nSrcWidth / W;
@@ -112,7 +105,7 @@ TEST(ViewerViewZoom, OneToOneShowsTheWholePictureAndKeepsTheCentre) {
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_OUT_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(dlg.m_nCenterX, 600);
     EXPECT_EQ(dlg.m_nCenterY, 400);
-    EXPECT_EQ(dlg.m_pTracker->m_rect, ClientRectIn(dlg.m_hWnd, viewer.Item(IDC_THUMBNAIL)));
+    EXPECT_EQ(dlg.m_pTracker->m_rect, viewer.ClientRectOf(IDC_THUMBNAIL));
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
 
@@ -204,9 +197,9 @@ TEST(ViewerViewEmpty, ZoomsScrollsAndOneToOneOnAMissingPictureLeaveTheAreasBlank
     EXPECT_EQ(dlg.m_pTracker->m_rect, trackerBefore);
     viewer.Repaint();
     ClientCapture screen(dlg.m_hWnd);
-    CRect area = ClientRectIn(dlg.m_hWnd, viewer.Item(IDC_PICTURE));
+    CRect area = viewer.ClientRectOf(IDC_PICTURE);
     EXPECT_EQ(screen.At(area.CenterPoint().x, area.CenterPoint().y), RGB(214, 211, 203));
-    CRect thumb = ClientRectIn(dlg.m_hWnd, viewer.Item(IDC_THUMBNAIL));
+    CRect thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     EXPECT_EQ(screen.At(thumb.CenterPoint().x, thumb.CenterPoint().y), RGB(214, 211, 203));
 }
 
@@ -283,7 +276,7 @@ class GreyPicture : public testing::Test {
 COLORREF CentreOfPicture(ViewerWindow& viewer) {
     viewer.Repaint();
     ClientCapture screen(viewer.Dlg().m_hWnd);
-    CRect area = ClientRectIn(viewer.Dlg().m_hWnd, viewer.Item(IDC_PICTURE));
+    CRect area = viewer.ClientRectOf(IDC_PICTURE);
     return screen.At(area.CenterPoint().x, area.CenterPoint().y);
 }
 

@@ -18,6 +18,13 @@ ViewerWindow::~ViewerWindow() {
     }
 }
 
+CRect ViewerWindow::ClientRectOf(int nID) const {
+    CRect rc;
+    ::GetClientRect(Item(nID), &rc);
+    ::MapWindowPoints(Item(nID), m_dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
 void ViewerWindow::Click(int nID) {
     ::SendMessageW(m_dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                    reinterpret_cast<LPARAM>(Item(nID)));

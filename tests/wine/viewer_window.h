@@ -15,6 +15,8 @@ class ViewerWindow {
     ViewerDlg& Dlg() { return m_dlg; }
     bool Created() const { return m_created; }
     HWND Item(int nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
+    // A control's client rectangle in the dialog's client coordinates.
+    CRect ClientRectOf(int nID) const;
     // Sends a command as a click of the control would.
     void Click(int nID);
     // Paints whatever is invalid now.
