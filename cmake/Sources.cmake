@@ -6,6 +6,10 @@ set(PORTABLE_SOURCES
   framework/afx_object.cpp
   framework/afx_oblist.cpp
   app/picture_path.cpp
+  export/command_file_rules.cpp
+  export/drive_rules.cpp
+  export/export_message.cpp
+  export/file_name_rules.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
@@ -43,6 +47,11 @@ set(PRODUCT_SOURCES
   imaging/gdiplus_session.cpp
   app/viewer_app.cpp
   app/about_dlg.cpp
+  export/drive_list.cpp
+  export/jpeg_encoder.cpp
+  export/jpeg_export.cpp
+  export/save_as_jpeg_dlg.cpp
+  export/staged_file.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp

@@ -12,6 +12,7 @@ add_executable(unit_tests
   tests/unit/navigator_bounds_test.cpp
   tests/unit/picture_path_test.cpp
   tests/unit/resource_art_test.cpp
+  tests/unit/save_rules_test.cpp
   tests/unit/scroll_bar_setup_test.cpp
   tests/unit/scroll_position_test.cpp
   tests/unit/view_adjustments_test.cpp

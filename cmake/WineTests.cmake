@@ -14,8 +14,9 @@ add_test(NAME wine_prefix COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_PREFIX_DI
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300)
 
 # add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [LABEL <label>])
+# With HOST_SCRIPT the command is a host script that starts Windows programs itself.
 function(add_wine_test)
-  cmake_parse_arguments(T "" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "HOST_SCRIPT" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
   set(session_args)
   if(T_SCREEN)
     list(APPEND session_args --screen ${T_SCREEN})
@@ -23,8 +24,12 @@ function(add_wine_test)
   if(T_LANG)
     list(APPEND session_args --lang ${T_LANG})
   endif()
+  set(runner ${HARNESS_DIR}/wine-exe.sh)
+  if(T_HOST_SCRIPT)
+    set(runner)
+  endif()
   add_test(NAME ${T_NAME}
-    COMMAND ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${HARNESS_DIR}/wine-exe.sh ${T_COMMAND})
+    COMMAND ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${runner} ${T_COMMAND})
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS ${T_LABEL}
     FIXTURES_REQUIRED wine
@@ -41,19 +46,25 @@ add_executable(wine_tests
   tests/wine/framework_dialog_test.cpp
   tests/wine/framework_support_test.cpp
   tests/wine/framework_window_test.cpp
+  tests/wine/jpeg_export_test.cpp
+  tests/wine/modal_script.cpp
   tests/wine/navigator_tracker_test.cpp
+  tests/wine/save_as_dialog_test.cpp
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_mouse_test.cpp
   tests/wine/viewer_paint_timing_test.cpp
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
   tests/wine/viewer_window.cpp
+  tests/e2e/image_magick.cpp
   ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
+target_include_directories(wine_tests PRIVATE tests/e2e)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
-    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerRandomUse)
+    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerRandomUse SaveAsDialog JpegExport
+    JpegEncoder TemporaryName)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
@@ -66,11 +77,14 @@ foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
 endforeach()
 
 # End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
-add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp)
+add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
+  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp)
 target_link_libraries(e2e_tests PRIVATE gtest_main)
 add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)
 add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)
-set_tests_properties(e2e.ViewerRun e2e.MalformedPictures PROPERTIES
+add_wine_test(NAME e2e.SaveToDrives HOST_SCRIPT
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/save-to-drives.sh $<TARGET_FILE:e2e_tests> LABEL e2e)
+set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.SaveToDrives PROPERTIES
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
 
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed

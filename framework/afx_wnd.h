@@ -73,6 +73,10 @@ class CWnd : public CCmdTarget {
     HMENU GetSystemMenu(BOOL bRevert) const { return ::GetSystemMenu(m_hWnd, bRevert); }
     CString GetWindowText() const;
     void SetWindowText(const wchar_t* psz) { ::SetWindowTextW(m_hWnd, psz); }
+    int MessageBox(const wchar_t* pszText, const wchar_t* pszCaption = nullptr,
+                   UINT nType = MB_OK) {
+        return ::MessageBoxW(m_hWnd, pszText, pszCaption, nType);
+    }
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
 

@@ -6,6 +6,10 @@ GdiplusGraphics::GdiplusGraphics(HDC hDC) {
     DllExports::GdipCreateFromHDC(hDC, &m_graphics);
 }
 
+GdiplusGraphics::GdiplusGraphics(GdiplusImage& target) {
+    target.Record(DllExports::GdipGetImageGraphicsContext(target.Native(), &m_graphics));
+}
+
 GdiplusGraphics::~GdiplusGraphics() {
     if (m_graphics != nullptr) {
         DllExports::GdipDeleteGraphics(m_graphics);
@@ -16,9 +20,9 @@ void GdiplusGraphics::SetInterpolationMode(int mode) {
     DllExports::GdipSetInterpolationMode(m_graphics, static_cast<InterpolationMode>(mode));
 }
 
-void GdiplusGraphics::DrawImage(GdiplusImage& image, const RECT& destination, const RECT& source,
-                                GpImageAttributes* attributes) {
-    image.Record(DllExports::GdipDrawImageRectRectI(
+GpStatus GdiplusGraphics::DrawImage(GdiplusImage& image, const RECT& destination,
+                                    const RECT& source, GpImageAttributes* attributes) {
+    return image.Record(DllExports::GdipDrawImageRectRectI(
         m_graphics, image.Native(), destination.left, destination.top,
         destination.right - destination.left, destination.bottom - destination.top, source.left,
         source.top, source.right - source.left, source.bottom - source.top, UnitPixel, attributes,

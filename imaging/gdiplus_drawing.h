@@ -7,6 +7,8 @@
 class GdiplusGraphics {
   public:
     explicit GdiplusGraphics(HDC hDC);
+    // Draws into the image itself.
+    explicit GdiplusGraphics(GdiplusImage& target);
     ~GdiplusGraphics();
     GdiplusGraphics(const GdiplusGraphics&) = delete;
     GdiplusGraphics& operator=(const GdiplusGraphics&) = delete;
@@ -15,8 +17,8 @@ class GdiplusGraphics {
     void SetInterpolationMode(int mode);
     // Stretches the source rectangle of the image over the destination, in pixel units; the
     // status goes to the image's record.
-    void DrawImage(GdiplusImage& image, const RECT& destination, const RECT& source,
-                   Gdiplus::GpImageAttributes* attributes);
+    Gdiplus::GpStatus DrawImage(GdiplusImage& image, const RECT& destination, const RECT& source,
+                                Gdiplus::GpImageAttributes* attributes);
     // A one-pixel outline covering x .. x + width and y .. y + height.
     void DrawOutline(Gdiplus::ARGB colour, int x, int y, int width, int height);
 

@@ -65,3 +65,8 @@ GdiplusImage* GdiplusImage::Clone() {
     copy->Record(Record(DllExports::GdipCloneImage(m_native, &copy->m_native)));
     return copy;
 }
+
+GpStatus GdiplusImage::SaveToFile(const wchar_t* path, const CLSID& encoder,
+                                  const EncoderParameters* parameters) {
+    return Record(DllExports::GdipSaveImageToFile(m_native, path, &encoder, parameters));
+}

@@ -28,6 +28,9 @@ class GdiplusImage {
     // A new image of the given size showing the whole picture.
     GdiplusImage* Thumbnail(UINT width, UINT height);
     GdiplusImage* Clone();
+    // Encodes the image into a file; the status is also recorded.
+    Gdiplus::GpStatus SaveToFile(const wchar_t* path, const CLSID& encoder,
+                                 const Gdiplus::EncoderParameters* parameters);
 
     Gdiplus::GpImage* Native() const { return m_native; }
     Gdiplus::GpStatus LastStatus() const { return m_lastStatus; }

@@ -60,10 +60,6 @@ void ViewerDlg::FollowToggle(int nClicked, int nOther, int mode) {
     m_nZoomMode = bDown ? mode : kNoZoom;
 }
 
-void ViewerDlg::OnSavePicture() {
-    ReleaseZoomToggles();
-}
-
 void ViewerDlg::OnPrintPicture() {
     ReleaseZoomToggles();
 }

@@ -250,11 +250,16 @@ void ViewerDlg::CreateButtonTips() {
 }
 
 bool ViewerDlg::MakeTempFileName(char* pszBuffer, int nSize, const char* pszExtension) {
+    // A name that does not fit is no name: the save then reports failure instead of writing
+    // to a cut-off path.
+    *pszBuffer = '\0';
     char folder[MAX_PATH];
-    if (::GetTempPathA(MAX_PATH, folder) == 0) {
+    DWORD length = ::GetTempPathA(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) {
         return false;
     }
     if (::GetTempFileNameA(folder, "Intern", 0, pszBuffer) == 0) {
+        *pszBuffer = '\0';
         return false;
     }
     lstrcpynA(m_szTempPlaceholder, pszBuffer, MAX_PATH);
@@ -263,6 +268,10 @@ bool ViewerDlg::MakeTempFileName(char* pszBuffer, int nSize, const char* pszExte
     char name[_MAX_FNAME];
     _splitpath(pszBuffer, drive, dir, name, nullptr);
     std::string rebuilt = std::string(drive) + dir + name + "." + pszExtension;
+    if (rebuilt.size() >= static_cast<size_t>(nSize)) {
+        *pszBuffer = '\0';
+        return false;
+    }
     lstrcpynA(pszBuffer, rebuilt.c_str(), nSize);
     return true;
 }

@@ -12,6 +12,9 @@ class ViewerDlg : public CDialog {
     explicit ViewerDlg(CWnd* pParent);
     ~ViewerDlg() override;
 
+    // Writes the current view to the path as a JPEG: 1 written, 112 disk full, 0 failed.
+    int ExportJpeg(CString strPath);
+
     int m_nZoomMode = 0;
     GdiplusImage* m_pImage = nullptr;
     int m_nViewX = 0;
@@ -108,6 +111,7 @@ class ViewerDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
+    bool RenderViewInto(GdiplusImage& picture);
     void AppendAboutItem();
     void DeleteTempFiles();
     int PictureWidth();

@@ -1,6 +1,7 @@
 #include "viewer_process.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -35,6 +36,35 @@ BOOL CALLBACK MatchProcessWindow(HWND hWnd, LPARAM lParam) {
         }
     }
     return TRUE;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessDialog(HWND hWnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    wchar_t className[32] = L"";
+    ::GetClassNameW(hWnd, className, 32);
+    if (pid == search->processId && ::IsWindowVisible(hWnd) && wcscmp(className, L"#32770") == 0) {
+        search->found.push_back(hWnd);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> ProcessDialogs(DWORD processId) {
+    DialogSearch search{processId, {}};
+    ::EnumWindows(&CollectProcessDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring Caption(HWND hWnd) {
+    wchar_t text[256] = L"";
+    ::SendMessageW(hWnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 } // namespace
@@ -90,6 +120,30 @@ HWND ViewerProcess::WaitForWindow(DWORD timeoutMs) {
         }
     }
     return nullptr;
+}
+
+HWND ViewerProcess::WaitForDialog(const std::wstring& caption, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        for (HWND hWnd : ProcessDialogs(m_process.dwProcessId)) {
+            if (::IsWindowEnabled(hWnd) && Caption(hWnd) == caption) {
+                return hWnd;
+            }
+        }
+        if (::WaitForSingleObject(m_process.hProcess, 20) == WAIT_OBJECT_0) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool ViewerProcess::HasOtherDialog(HWND hMain) const {
+    for (HWND hWnd : ProcessDialogs(m_process.dwProcessId)) {
+        if (hWnd != hMain) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ViewerProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {

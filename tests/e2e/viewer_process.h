@@ -26,6 +26,11 @@ class ViewerProcess {
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
     // Any visible top-level window of the process right now.
     HWND FindWindow() const;
+    // A visible, enabled dialog of the process with this caption (one that takes input now),
+    // null if none comes before the deadline.
+    HWND WaitForDialog(const std::wstring& caption, DWORD timeoutMs = 20000);
+    // Whether any visible dialog of the process other than hMain is up now.
+    bool HasOtherDialog(HWND hMain) const;
     // Asks the viewer to close as its Cancel button does, then waits for the process to end.
     bool Close(DWORD* exitCode);
 

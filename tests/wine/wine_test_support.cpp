@@ -99,6 +99,12 @@ bool FindEncoder(const wchar_t* mimeType, CLSID* clsid) {
 
 bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
                            UINT height, UINT32 left, UINT32 right) {
+    return WritePicture(path, mimeType, width, height,
+                        [=](UINT x, UINT) { return x < width / 2 ? left : right; });
+}
+
+bool WritePicture(const std::wstring& path, const wchar_t* mimeType, UINT width, UINT height,
+                  const std::function<UINT32(UINT, UINT)>& colourAt) {
     CLSID clsid;
     if (!FindEncoder(mimeType, &clsid)) {
         return false;
@@ -106,7 +112,7 @@ bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UI
     std::vector<UINT32> pixels(static_cast<size_t>(width) * height);
     for (UINT y = 0; y < height; ++y) {
         for (UINT x = 0; x < width; ++x) {
-            pixels[static_cast<size_t>(y) * width + x] = x < width / 2 ? left : right;
+            pixels[static_cast<size_t>(y) * width + x] = colourAt(x, y);
         }
     }
     GpBitmap* bitmap = nullptr;

@@ -42,6 +42,9 @@ class ScratchFolder {
 // (ARGB), its right half in another.
 bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
                            UINT height, UINT32 left = 0xFFFF0000, UINT32 right = 0xFF0000FF);
+// Writes a picture whose pixel (x, y) has the colour (ARGB) the function gives.
+bool WritePicture(const std::wstring& path, const wchar_t* mimeType, UINT width, UINT height,
+                  const std::function<UINT32(UINT, UINT)>& colourAt);
 
 // A top-down 32-bit DIB section; its pixels are at *bits when bits is given.
 HBITMAP CreateDib32(int width, int height, void** bits = nullptr);

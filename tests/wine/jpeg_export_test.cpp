@@ -1,0 +1,247 @@
+// What a save writes: the view on screen, read back by an independent decoder; and what a
+// failed save leaves: nothing new, nothing destroyed.
+#include "image_magick.h"
+#include "jpeg_encoder.h"
+#include "modal_script.h"
+#include "resource.h"
+#include "viewer_app.h"
+#include "viewer_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// The test picture: 8 x 6 blocks of 80 x 80 pixels, each block its own colour.
+constexpr int kBlock = 80;
+
+int BlockRed(int bx) {
+    return 30 + 28 * bx;
+}
+int BlockGreen(int by) {
+    return 40 + 35 * by;
+}
+constexpr int kBlockBlue = 128;
+
+UINT32 BlockColourAt(UINT x, UINT y) {
+    int bx = static_cast<int>(x) / kBlock;
+    int by = static_cast<int>(y) / kBlock;
+    return 0xFF000000u | (BlockRed(bx) << 16) | (BlockGreen(by) << 8) | kBlockBlue;
+}
+
+// The imaging library's gamma: each channel, as a fraction of full scale, to that power.
+int WithGamma(int channel, double gamma) {
+    return static_cast<int>(std::lround(255.0 * std::pow(channel / 255.0, gamma)));
+}
+
+struct ViewRect {
+    int x, y, width, height;
+};
+
+// Compares a 640 x 480 picture with the view of the block picture it should show, at points
+// that lie well inside a block of the source, so neither interpolation nor the JPEG encoder's
+// blocks blur them. Returns the number of points that differ by more than the tolerance.
+int CountWrongPoints(const RgbPicture& picture, const ViewRect& view, double gamma, int* checked) {
+    const int tolerance = 8;
+    const double margin = 4.0;
+    int wrong = 0;
+    *checked = 0;
+    for (int y = 4; y < 480; y += 9) {
+        for (int x = 4; x < 640; x += 9) {
+            double sx = view.x + (x + 0.5) * view.width / 640.0;
+            double sy = view.y + (y + 0.5) * view.height / 480.0;
+            double inX = std::fmod(sx, kBlock);
+            double inY = std::fmod(sy, kBlock);
+            if (inX < margin || inX > kBlock - margin || inY < margin || inY > kBlock - margin) {
+                continue;
+            }
+            ++*checked;
+            int bx = static_cast<int>(sx) / kBlock;
+            int by = static_cast<int>(sy) / kBlock;
+            COLORREF got = picture.At(x, y);
+            if (std::abs(GetRValue(got) - WithGamma(BlockRed(bx), gamma)) > tolerance ||
+                std::abs(GetGValue(got) - WithGamma(BlockGreen(by), gamma)) > tolerance ||
+                std::abs(GetBValue(got) - WithGamma(kBlockBlue, gamma)) > tolerance) {
+                ++wrong;
+            }
+        }
+    }
+    return wrong;
+}
+
+ViewRect ViewOf(const ViewerDlg& dlg) {
+    return {dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight};
+}
+
+void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
+    ::SendMessageW(viewer.Dlg().m_hWnd, message, MAKEWPARAM(code, 0),
+                   reinterpret_cast<LPARAM>(viewer.Item(nBar)));
+}
+
+class JpegExport : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(WritePicture(picture, L"image/bmp", 640, 480, &BlockColourAt));
+    }
+
+    ScratchFolder folder;
+    std::wstring picture = folder.Path(L"blocks.bmp");
+};
+
+TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewAndTheTemporaryFileDoesNot) {
+    ViewerWindow viewer(picture);
+    ViewerDlg& dlg = viewer.Dlg();
+    for (int i = 0; i < 3; ++i) {
+        viewer.Click(IDC_ZOOM_IN);
+    }
+    Scroll(viewer, WM_HSCROLL, IDC_HSCROLL, SB_RIGHT);
+    Scroll(viewer, WM_VSCROLL, IDC_VSCROLL, SB_TOP);
+    viewer.Click(IDC_BRIGHTER);
+    viewer.Click(IDC_BRIGHTER);
+    ViewRect view = ViewOf(dlg);
+    ASSERT_LT(view.width, 500) << "zoomed in";
+    ASSERT_EQ(view.x + view.width, 640) << "panned to the right edge";
+
+    theApp.WriteProfileString(L"Path", L"SavePath", (folder.Root() + L"\\").c_str());
+    MessageBoxSeen result;
+    ModalScript script;
+    script
+        .Then(L"Varnolt -- Save As JPEG File",
+              [](HWND hDialog) {
+                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, L"plate");
+                  PostClick(hDialog, IDC_SAVE);
+              })
+        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+    viewer.Click(IDC_SAVE);
+    ASSERT_TRUE(script.Finished());
+    std::wstring saved = folder.Path(L"PLATE.JPG");
+    EXPECT_EQ(result.text, L"\t" + saved + L"\n\n\t   has been saved successfully.\t\t");
+    EXPECT_FALSE(result.stopIcon);
+
+    RgbPicture decoded;
+    ASSERT_TRUE(DecodeWithImageMagick(saved, &decoded));
+    ASSERT_EQ(decoded.width, 640);
+    ASSERT_EQ(decoded.height, 480);
+    int checked = 0;
+    EXPECT_EQ(CountWrongPoints(decoded, view, 0.8, &checked), 0);
+    EXPECT_GT(checked, 1000);
+
+    RgbPicture temporary;
+    ASSERT_TRUE(DecodeWithImageMagick(std::wstring(CString(dlg.m_szTempFile)), &temporary));
+    EXPECT_EQ(CountWrongPoints(temporary, {0, 0, 640, 480}, 1.0, &checked), 0)
+        << "the temporary file holds the working picture, unadjusted";
+}
+
+TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
+    ViewerWindow viewer(picture);
+    ViewerDlg& dlg = viewer.Dlg();
+    viewer.Click(IDC_ZOOM_IN);
+    viewer.Click(IDC_ONE_TO_ONE);
+    ::SendMessageW(viewer.Item(IDC_QUALITY), CB_SETCURSEL, 0, 0);
+    ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(viewer.Item(IDC_QUALITY)));
+    for (int i = 0; i < 3; ++i) {
+        viewer.Click(IDC_DARKER);
+    }
+    std::wstring saved = folder.Path(L"DARK.JPG");
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+    RgbPicture decoded;
+    ASSERT_TRUE(DecodeWithImageMagick(saved, &decoded));
+    int checked = 0;
+    EXPECT_EQ(CountWrongPoints(decoded, {0, 0, 640, 480}, 1.3, &checked), 0);
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::wstring> FolderNames(const ScratchFolder& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW(folder.Path(L"*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                names.push_back(data.cFileName);
+            }
+        } while (::FindNextFileW(find, &data));
+        ::FindClose(find);
+    }
+    return names;
+}
+
+TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
+    ViewerWindow viewer(picture);
+    ViewerDlg& dlg = viewer.Dlg();
+    std::wstring target = folder.Path(L"OLD.JPG");
+    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    std::vector<std::wstring> before = FolderNames(folder);
+
+    lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary picture, no save";
+    EXPECT_EQ(FileBytes(target), "the old evidence");
+
+    dlg.m_szTempFile[0] = '\0';
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary name, no save";
+    EXPECT_EQ(FileBytes(target), "the old evidence");
+    EXPECT_EQ(FolderNames(folder), before) << "nothing half-written is left";
+
+    EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);
+
+    // The same through the Save command: the path and the failure, with the stop icon.
+    theApp.WriteProfileString(L"Path", L"SavePath", folder.Path(L"missing\\").c_str());
+    MessageBoxSeen result;
+    ModalScript script;
+    script
+        .Then(L"Varnolt -- Save As JPEG File",
+              [](HWND hDialog) {
+                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, L"new");
+                  PostClick(hDialog, IDC_SAVE);
+              })
+        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+    viewer.Click(IDC_SAVE);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(result.text, folder.Path(L"missing\\NEW.JPG") + L"\n  SAVE FAILED!");
+    EXPECT_TRUE(result.stopIcon);
+}
+
+TEST(JpegEncoder, IsFoundOnlyByItsExactMimeType) {
+    // The imaging library's JPEG encoder.
+    const CLSID kJpegEncoder = {
+        0x557CF401, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    CLSID found{};
+    EXPECT_GE(FindEncoderByMimeType(L"image/jpeg", &found), 0);
+    EXPECT_TRUE(IsEqualCLSID(found, kJpegEncoder));
+    CLSID untouched = kJpegEncoder;
+    untouched.Data1 = 7;
+    CLSID probe = untouched;
+    EXPECT_EQ(FindEncoderByMimeType(L"IMAGE/JPEG", &probe), -1);
+    EXPECT_EQ(FindEncoderByMimeType(L"image/x-none", &probe), -1);
+    EXPECT_TRUE(IsEqualCLSID(probe, untouched));
+}
+
+// The temporary folder's path is longer than the name buffer: the viewer has no temporary
+// name, and a save fails instead of writing somewhere cut short.
+TEST(TemporaryName, AFolderPathTooLongForTheBufferGivesNoNameAndASaveFails) {
+    wchar_t saved[32767] = L"";
+    ::GetEnvironmentVariableW(L"TMP", saved, 32767);
+    ScratchFolder folder;
+    std::wstring deep = folder.Root() + L"\\" + std::wstring(250, L'd');
+    ::SetEnvironmentVariableW(L"TMP", deep.c_str());
+    {
+        ViewerWindow viewer(SamplePicture());
+        EXPECT_STREQ(viewer.Dlg().m_szTempFile, "");
+        EXPECT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"X.JPG").c_str()), 0);
+        EXPECT_FALSE(FileExists(folder.Path(L"X.JPG")));
+    }
+    ::SetEnvironmentVariableW(L"TMP", saved[0] != L'\0' ? saved : nullptr);
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+// Answers the modal dialogs and message boxes that a command opens, step by step, from inside
+// the command's own modal loops: a thread timer looks for the window each step waits for.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// What a message box showed.
+struct MessageBoxSeen {
+    std::wstring caption;
+    std::wstring text;
+    bool stopIcon = false;
+    bool hasCancel = false;
+};
+
+// Reads a message box of this thread.
+MessageBoxSeen ReadMessageBox(HWND hBox);
+
+class ModalScript {
+  public:
+    ModalScript();
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    // The next step: once an enabled, visible window of this thread with this caption is up,
+    // the action runs with it. Actions post the command that closes or answers the window.
+    ModalScript& Then(const std::wstring& caption, std::function<void(HWND)> action);
+    // The next step answers a message box with this caption by pressing the button, and keeps
+    // what it showed.
+    ModalScript& Answer(const std::wstring& caption, int button, MessageBoxSeen* seen);
+
+    // Every step ran, and no window appeared that no step waited for.
+    bool Finished() const { return m_next == m_steps.size() && m_unexpected.empty(); }
+    // Captions of windows that came when no step wanted them (they were cancelled).
+    const std::vector<std::wstring>& Unexpected() const { return m_unexpected; }
+
+  private:
+    struct Step {
+        std::wstring caption;
+        std::function<void(HWND)> action;
+    };
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
+    HWND FrontDialog() const;
+    void Tick();
+
+    // Dialogs already up when the script started; they are never answered.
+    std::vector<HWND> m_background;
+    std::vector<Step> m_steps;
+    size_t m_next = 0;
+    std::vector<std::wstring> m_unexpected;
+    HWND m_hLastHandled = nullptr;
+    DWORD m_stepStart = 0;
+    UINT_PTR m_timer = 0;
+};
+
+// Sends a button's click to its dialog, as a press would.
+void PostClick(HWND hDialog, int nID);
