@@ -10,6 +10,8 @@ set(PORTABLE_SOURCES
   export/drive_rules.cpp
   export/export_message.cpp
   export/file_name_rules.cpp
+  export/jpeg_comment.cpp
+  export/provenance.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
@@ -48,9 +50,11 @@ set(PRODUCT_SOURCES
   app/viewer_app.cpp
   app/about_dlg.cpp
   export/drive_list.cpp
+  export/export_record.cpp
   export/jpeg_encoder.cpp
   export/jpeg_export.cpp
   export/save_as_jpeg_dlg.cpp
+  export/source_digest.cpp
   export/staged_file.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp

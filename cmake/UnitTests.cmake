@@ -11,6 +11,7 @@ add_executable(unit_tests
   tests/unit/mouse_mapping_test.cpp
   tests/unit/navigator_bounds_test.cpp
   tests/unit/picture_path_test.cpp
+  tests/unit/provenance_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/save_rules_test.cpp
   tests/unit/scroll_bar_setup_test.cpp

@@ -14,7 +14,8 @@ set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export controls res)
 
 add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
 target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
-target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool gdi32 user32)
+target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool gdi32 user32 ole32 bcrypt
+  version)
 
 # The resources go into every executable that creates the program's windows.
 set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)

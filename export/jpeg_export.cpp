@@ -4,6 +4,7 @@
 #include "export_message.h"
 #include "gdiplus_drawing.h"
 #include "gdiplus_image.h"
+#include "jpeg_comment.h"
 #include "jpeg_encoder.h"
 #include "save_as_jpeg_dlg.h"
 #include "staged_file.h"
@@ -46,7 +47,8 @@ void ViewerDlg::OnSavePicture() {
 }
 
 // The working picture goes through the temporary file first, so the saved view is drawn from
-// what the JPEG encoder made of it. A step that fails stops the export: nothing is written.
+// what the JPEG encoder made of it. The new JPEG, with the record of where it came from, is
+// complete before it replaces anything. A step that fails stops the export: nothing is written.
 int ViewerDlg::ExportJpeg(CString strPath) {
     CLSID jpeg;
     if (FindEncoderByMimeType(L"image/jpeg", &jpeg) < 0) {
@@ -62,14 +64,20 @@ int ViewerDlg::ExportJpeg(CString strPath) {
     if (picture->Native() == nullptr || !RenderViewInto(*picture)) {
         return kExportFailed;
     }
+    std::string encoded;
+    std::string withRecord;
+    if (picture->SaveToMemory(jpeg, quality.Get(), &encoded) != Ok ||
+        !InsertJpegComment(encoded, ProvenanceText(RecordOfView()), &withRecord)) {
+        return kExportFailed;
+    }
     StagedFile staged(static_cast<const wchar_t*>(strPath));
     if (!staged.Created()) {
         return ExportFailureFor(staged.Error());
     }
-    if (picture->SaveToFile(staged.Path().c_str(), jpeg, quality.Get()) != Ok) {
-        return ExportFailureFor(::GetLastError());
+    if (!staged.Write(withRecord) || !staged.Commit()) {
+        return ExportFailureFor(staged.Error());
     }
-    return staged.Commit() ? kExportDone : ExportFailureFor(staged.Error());
+    return kExportDone;
 }
 
 // Draws the current source rectangle over the whole picture with the view's gamma and

@@ -24,6 +24,28 @@ StagedFile::~StagedFile() {
     }
 }
 
+bool StagedFile::Write(const std::string& bytes) {
+    HANDLE hFile = ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) {
+        m_error = ::GetLastError();
+        return false;
+    }
+    DWORD written = 0;
+    DWORD error = ERROR_SUCCESS;
+    if (!::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+        error = ::GetLastError();
+    } else if (written != bytes.size()) {
+        // A short write is the disk filling up.
+        error = ERROR_DISK_FULL;
+    } else if (!::FlushFileBuffers(hFile)) {
+        error = ::GetLastError();
+    }
+    ::CloseHandle(hFile);
+    m_error = error;
+    return error == ERROR_SUCCESS;
+}
+
 bool StagedFile::Commit() {
     if (!::MoveFileExW(m_path.c_str(), m_target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

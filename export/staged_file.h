@@ -19,7 +19,9 @@ class StagedFile {
     DWORD Error() const { return m_error; }
     const std::wstring& Path() const { return m_path; }
 
-    // Moves the staged file over the target, through to the disk; false with Error() set if not.
+    // Fills the staged file, through to the disk; false with Error() set if not.
+    bool Write(const std::string& bytes);
+    // Moves the staged file over the target; false with Error() set if not.
     bool Commit();
 
   private:

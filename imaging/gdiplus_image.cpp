@@ -70,3 +70,25 @@ GpStatus GdiplusImage::SaveToFile(const wchar_t* path, const CLSID& encoder,
                                   const EncoderParameters* parameters) {
     return Record(DllExports::GdipSaveImageToFile(m_native, path, &encoder, parameters));
 }
+
+GpStatus GdiplusImage::SaveToMemory(const CLSID& encoder, const EncoderParameters* parameters,
+                                    std::string* bytes) {
+    IStream* stream = nullptr;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream))) {
+        return Record(OutOfMemory);
+    }
+    GpStatus status =
+        Record(DllExports::GdipSaveImageToStream(m_native, stream, &encoder, parameters));
+    HGLOBAL memory = nullptr;
+    STATSTG stat{};
+    if (status == Ok && SUCCEEDED(::GetHGlobalFromStream(stream, &memory)) &&
+        SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME))) {
+        const char* data = static_cast<const char*>(::GlobalLock(memory));
+        bytes->assign(data, static_cast<size_t>(stat.cbSize.QuadPart));
+        ::GlobalUnlock(memory);
+    } else if (status == Ok) {
+        status = Record(GenericError);
+    }
+    stream->Release();
+    return status;
+}

@@ -7,6 +7,7 @@
 #include <gdiplus.h>
 
 #include <cstddef>
+#include <string>
 
 class GdiplusImage {
   public:
@@ -28,9 +29,12 @@ class GdiplusImage {
     // A new image of the given size showing the whole picture.
     GdiplusImage* Thumbnail(UINT width, UINT height);
     GdiplusImage* Clone();
-    // Encodes the image into a file; the status is also recorded.
+    // Encodes the image into a file, or into memory; the status is also recorded.
     Gdiplus::GpStatus SaveToFile(const wchar_t* path, const CLSID& encoder,
                                  const Gdiplus::EncoderParameters* parameters);
+    Gdiplus::GpStatus SaveToMemory(const CLSID& encoder,
+                                   const Gdiplus::EncoderParameters* parameters,
+                                   std::string* bytes);
 
     Gdiplus::GpImage* Native() const { return m_native; }
     Gdiplus::GpStatus LastStatus() const { return m_lastStatus; }

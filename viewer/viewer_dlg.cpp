@@ -6,6 +6,7 @@
 #include "layout_scaling.h"
 #include "navigator_tracker.h"
 #include "picture_path.h"
+#include "source_digest.h"
 #include "resource.h"
 #include "viewer_app.h"
 
@@ -147,6 +148,9 @@ void ViewerDlg::LoadPicture() {
     std::wstring path = PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine);
     GdiplusImage* full = GdiplusImage::FromFile(path.c_str());
     m_pImage = full->Thumbnail(kPictureWidth, kPictureHeight);
+    if (full->Native() != nullptr) {
+        RecordSource(path, *full);
+    }
     delete full;
 }
 
@@ -314,5 +318,7 @@ void ViewerDlg::PostNcDestroy() {
     DeleteTempFiles();
     delete m_pTracker;
     m_pTracker = nullptr;
+    delete m_pSourceDigest;
+    m_pSourceDigest = nullptr;
     CDialog::PostNcDestroy();
 }

@@ -3,8 +3,13 @@
 
 #include "afxwin.h"
 
+#include "provenance.h"
+
+#include <string>
+
 class GdiplusImage;
 class NavigatorTracker;
+class SourceDigest;
 struct ViewGeometry;
 
 class ViewerDlg : public CDialog {
@@ -48,6 +53,11 @@ class ViewerDlg : public CDialog {
     CBitmapButton m_btnCancel;
     NavigatorTracker* m_pTracker = nullptr;
     char m_szTempFile[MAX_PATH] = "";
+    // The opened picture, for the record each export carries.
+    CString m_strSourcePath;
+    int m_nSourceWidth = 0;
+    int m_nSourceHeight = 0;
+    SourceDigest* m_pSourceDigest = nullptr;
     CRect m_rcThumb;
     HICON m_hIcon = nullptr;
 
@@ -112,6 +122,8 @@ class ViewerDlg : public CDialog {
 
   private:
     bool RenderViewInto(GdiplusImage& picture);
+    void RecordSource(const std::wstring& path, GdiplusImage& picture);
+    ExportRecord RecordOfView();
     void AppendAboutItem();
     void DeleteTempFiles();
     int PictureWidth();

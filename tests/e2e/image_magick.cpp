@@ -120,6 +120,7 @@ bool RunHostCommand(const std::string& commandLine, std::string* output) {
 
 bool DecodeWithImageMagick(const std::wstring& path, RgbPicture* picture) {
     std::string ppm;
-    return RunHostCommand("convert " + ShellQuoted(HostPath(path)) + " -depth 8 ppm:-", &ppm) &&
+    return RunHostCommand("convert " + ShellQuoted(HostPath(path)) + " -strip -depth 8 ppm:-",
+                          &ppm) &&
            ParsePpm(ppm, picture);
 }

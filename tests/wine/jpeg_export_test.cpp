@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -27,10 +29,13 @@ int BlockGreen(int by) {
 }
 constexpr int kBlockBlue = 128;
 
-UINT32 BlockColourAt(UINT x, UINT y) {
-    int bx = static_cast<int>(x) / kBlock;
-    int by = static_cast<int>(y) / kBlock;
+UINT32 BlockColour(int bx, int by) {
     return 0xFF000000u | (BlockRed(bx) << 16) | (BlockGreen(by) << 8) | kBlockBlue;
+}
+
+// The same blocks at twice the size: the working picture is the source halved.
+UINT32 SourceColourAt(UINT x, UINT y) {
+    return BlockColour(static_cast<int>(x) / (2 * kBlock), static_cast<int>(y) / (2 * kBlock));
 }
 
 // The imaging library's gamma: each channel, as a fraction of full scale, to that power.
@@ -73,6 +78,21 @@ int CountWrongPoints(const RgbPicture& picture, const ViewRect& view, double gam
     return wrong;
 }
 
+unsigned long PictureFileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.nFileSizeLow;
+}
+
+// Today's date as the record writes it, e.g. "exported: 2026-12-07T".
+std::string ExpectedDate() {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    char date[64];
+    snprintf(date, sizeof date, "exported: %04d-%02d-%02dT", now.wYear, now.wMonth, now.wDay);
+    return date;
+}
+
 ViewRect ViewOf(const ViewerDlg& dlg) {
     return {dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight};
 }
@@ -85,14 +105,14 @@ void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
 class JpegExport : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(WritePicture(picture, L"image/bmp", 640, 480, &BlockColourAt));
+        ASSERT_TRUE(WritePicture(picture, L"image/bmp", 1280, 960, &SourceColourAt));
     }
 
     ScratchFolder folder;
     std::wstring picture = folder.Path(L"blocks.bmp");
 };
 
-TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewAndTheTemporaryFileDoesNot) {
+TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFrom) {
     ViewerWindow viewer(picture);
     ViewerDlg& dlg = viewer.Dlg();
     for (int i = 0; i < 3; ++i) {
@@ -129,6 +149,28 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewAndTheTemporaryFil
     int checked = 0;
     EXPECT_EQ(CountWrongPoints(decoded, view, 0.8, &checked), 0);
     EXPECT_GT(checked, 1000);
+
+    std::string comment;
+    ASSERT_TRUE(RunHostCommand("identify -format %c " + ShellQuoted(HostPath(saved)), &comment));
+    std::string hash;
+    ASSERT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(picture)), &hash));
+    char expected[512];
+    snprintf(expected, sizeof expected,
+             "program: StillView 1.0.0.1\n"
+             "source: %s\n"
+             "source bytes: %lu\n"
+             "source sha256: %s\n"
+             "source pixels: 1280 x 960\n"
+             "view in working picture: x %d y %d width %d height %d of 640 x 480\n"
+             "view in source: x %d y %d width %d height %d of 1280 x 960\n"
+             "gamma: 0.8\n"
+             "interpolation: 7 (high-quality bicubic)\n"
+             "exported: ",
+             std::string(picture.begin(), picture.end()).c_str(), PictureFileSize(picture),
+             hash.substr(0, 64).c_str(), view.x, view.y, view.width, view.height, 2 * view.x,
+             2 * view.y, 2 * view.width, 2 * view.height);
+    EXPECT_EQ(comment.substr(0, strlen(expected)), expected);
+    EXPECT_NE(comment.find(ExpectedDate()), std::string::npos) << comment;
 
     RgbPicture temporary;
     ASSERT_TRUE(DecodeWithImageMagick(std::wstring(CString(dlg.m_szTempFile)), &temporary));

@@ -1,0 +1,39 @@
+// The record an exported still carries: what it was made from and how, as plain "key: value"
+// lines that any comment reader shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct ExportRecord {
+    std::string program;    // name and version
+    std::string sourcePath; // UTF-8, as opened
+    std::uint64_t sourceBytes = 0;
+    std::string sourceSha256; // lower-case hex; empty when the file could not be read again
+    int sourceWidth = 0;
+    int sourceHeight = 0;
+    int workingWidth = 0;
+    int workingHeight = 0;
+    PixelRect view; // in working-picture pixels
+    float gamma = 1.0f;
+    int interpolation = 0;
+    std::string exportedAt;
+};
+
+// The view's rectangle in the original picture's pixels: each edge scaled by the ratio of the
+// sizes, multiplied first and divided last.
+PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeight, int sourceWidth,
+                       int sourceHeight);
+
+std::string ProvenanceText(const ExportRecord& record);
+
+// ISO 8601 local time with its offset from UTC, e.g. "2026-12-07T08:15:02+01:00".
+std::string LocalTimestamp(int year, int month, int day, int hour, int minute, int second,
+                           int minutesEastOfUtc);
