@@ -50,6 +50,8 @@ add_executable(wine_tests
   tests/wine/modal_script.cpp
   tests/wine/navigator_tracker_test.cpp
   tests/wine/save_as_dialog_test.cpp
+  tests/wine/shown_texts.cpp
+  tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_mouse_test.cpp
   tests/wine/viewer_paint_timing_test.cpp
@@ -74,6 +76,8 @@ add_wine_test(NAME wine.PaintTiming.1920x1080 SCREEN 1920x1080
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
+  add_wine_test(NAME wine.TranslatedGlyphs.${lang} LANG ${lang}
+    COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=TranslatedGlyphs.* LABEL wine)
 endforeach()
 
 # End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.

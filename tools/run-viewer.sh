@@ -4,6 +4,8 @@
 # picture, started with an empty command line in the sample's folder. With DISPLAY set the
 # viewer shows there until it is closed; without one it runs on a virtual screen, and a
 # screenshot of it is written to build/stillview-screenshot.png before it is closed.
+# The viewer speaks the language of LANG (ja_JP.UTF-8, zh_TW.UTF-8 or en_US.UTF-8). For the
+# screenshot, STILLVIEW_POINTER=X,Y rests the pointer there first, so its tooltip shows.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
@@ -25,6 +27,8 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 SHOT=$BUILD_ROOT/stillview-screenshot.png
-"$HARNESS/wine-session.sh" --screen "${STILLVIEW_SCREEN:-1024x768}" -- \
-    "$ROOT/tools/screenshot-viewer.sh" "$EXE" "$SHOT"
+POINTER=()
+[ -z "${STILLVIEW_POINTER:-}" ] || IFS=, read -r -a POINTER <<<"$STILLVIEW_POINTER"
+"$HARNESS/wine-session.sh" --screen "${STILLVIEW_SCREEN:-1024x768}" --lang "${LANG:-en_US.UTF-8}" -- \
+    "$ROOT/tools/screenshot-viewer.sh" "$EXE" "$SHOT" "${POINTER[@]}"
 echo "run-viewer.sh: screenshot of the viewer written to $SHOT"
