@@ -9,11 +9,16 @@ class ABitmapCheckBox : public ACheckButton {
   public:
     // nImageId names the unchecked image; 0 draws no image.
     ABitmapCheckBox(CWnd* pControl, UINT nImageId);
+    // Leaves the blink list, should it still be listed there.
+    ~ABitmapCheckBox() override;
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     BOOL m_bImageIsIcon = FALSE;
     UINT m_nImageId;
+    // Flipped by the blink list while the box blinks; a checked box shows its unchecked image
+    // while it is set.
+    BOOL m_bBlinkPhase = FALSE;
     UINT m_nPlacement = 5;
     UINT m_nTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 };

@@ -2,19 +2,12 @@
 
 #include "offscreen_dc.h"
 #include "placement.h"
+#include "rect_conversion.h"
 
 namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-IntRect ToIntRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-CRect ToCRect(const IntRect& r) {
-    return CRect(r.left, r.top, r.right, r.bottom);
-}
 
 CRect Place(const RECT& area, int width, int height, UINT nFlags) {
     return ToCRect(PlaceRect(ToIntRect(area), width, height, nFlags));

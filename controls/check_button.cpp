@@ -1,5 +1,7 @@
 #include "check_button.h"
 
+#include "button_release.h"
+
 IMPLEMENT_DYNAMIC(ACheckButton, CButton)
 
 BEGIN_MESSAGE_MAP(ACheckButton, CWnd)
@@ -94,26 +96,16 @@ void ACheckButton::OnLButtonUp(UINT, CPoint point) {
         GetClientRect(&client);
         SetCheckIfAny(CheckOnMouseRelease(m_nKind, GetCheck(), client.PtInRect(point)));
     }
-    // The system control reports the click to the parent, whose handler may destroy this
-    // control and with it this object.
     HWND hWnd = m_hWnd;
     Default();
-    if (!::IsWindow(hWnd)) {
-        return;
-    }
-    if (m_bMousePressed && m_bNotifyParent) {
-        NotifyParentOfRelease(point);
-    }
-    m_bMousePressed = FALSE;
+    EndPressAfterRelease(this, hWnd, point);
 }
 
 void ACheckButton::OnLButtonDblClk(UINT nFlags, CPoint point) {
     // An owner-drawn system button only reports a double click; make it a second press too.
     HWND hWnd = m_hWnd;
     Default();
-    if (::IsWindow(hWnd)) {
-        SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
-    }
+    PressAgainAfterDoubleClick(hWnd, nFlags, point);
 }
 
 LRESULT ACheckButton::OnGetCheck(WPARAM, LPARAM) {
@@ -167,20 +159,4 @@ void ACheckButton::UncheckRadioSibling() {
         pSibling->m_nCheckState = kUnchecked;
         pSibling->Invalidate(FALSE);
     }
-}
-
-// A release outside the control is reported at the control's top-left corner.
-void ACheckButton::NotifyParentOfRelease(CPoint point) {
-    CWnd* pParent = GetParent();
-    if (pParent == nullptr) {
-        return;
-    }
-    ClientToScreen(&point);
-    CRect window;
-    GetWindowRect(&window);
-    if (!window.PtInRect(point)) {
-        point = window.TopLeft();
-    }
-    pParent->ScreenToClient(&point);
-    pParent->SendMessage(WM_PARENTNOTIFY, WM_LBUTTONUP, MAKELPARAM(point.x, point.y));
 }

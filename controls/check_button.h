@@ -50,5 +50,4 @@ class ACheckButton : public CButton {
   private:
     void SetCheckIfAny(std::optional<unsigned> state);
     void UncheckRadioSibling();
-    void NotifyParentOfRelease(CPoint point);
 };

@@ -2,14 +2,9 @@
 // calls chain from the outside in, and leaves the context's objects and colours as it found them.
 #pragma once
 
-#include "afxwin.h"
+#include "frame_styles.h"
 
-// Bevel styles of the panel painters.
-enum BevelStyle : int {
-    kNoBevel = 0,
-    kSunkenBevel = 1,
-    kRaisedBevel = 2, // any other value is raised too
-};
+#include "afxwin.h"
 
 // A frame of the pen width drawn inside the rectangle, with slightly rounded corners.
 CRect DrawRoundFrame(CDC* pDC, const RECT& rect, int nWidth, COLORREF clr);

@@ -6,6 +6,11 @@
 class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
   public:
+    // A system button owned by this object; dwStyle carries WS_CHILD, the button type and flags.
+    BOOL Create(const wchar_t* pszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID) {
+        return CreateEx(0, L"BUTTON", pszCaption, dwStyle, rect, pParentWnd, nID);
+    }
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
     UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
@@ -24,6 +29,12 @@ class CButton : public CWnd {
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
+  public:
+    // A system static control owned by this object.
+    BOOL Create(const wchar_t* pszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID = 0xFFFF) {
+        return CreateEx(0, L"STATIC", pszText, dwStyle, rect, pParentWnd, nID);
+    }
 };
 
 class CComboBox : public CWnd {

@@ -41,6 +41,18 @@ void CObList::RemoveAt(POSITION pos) {
     --m_nCount;
 }
 
+CObject* CObList::RemoveHead() {
+    CObject* pObject = m_pHead->pObject;
+    RemoveAt(m_pHead);
+    return pObject;
+}
+
+CObject* CObList::RemoveTail() {
+    CObject* pObject = m_pTail->pObject;
+    RemoveAt(m_pTail);
+    return pObject;
+}
+
 void CObList::RemoveAll() {
     while (m_pHead != nullptr) {
         RemoveAt(m_pHead);

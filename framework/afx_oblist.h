@@ -20,10 +20,16 @@ class CObList : public CObject {
     POSITION AddHead(CObject* pObject);
     POSITION AddTail(CObject* pObject);
     POSITION GetHeadPosition() const { return Position(m_pHead); }
+    // The head and tail elements; the list must not be empty.
+    CObject* GetHead() const { return m_pHead->pObject; }
+    CObject* GetTail() const { return m_pTail->pObject; }
     CObject* GetNext(POSITION& pos) const;
     CObject* GetAt(POSITION pos) const { return Node(pos)->pObject; }
     POSITION Find(const CObject* pObject) const;
     void RemoveAt(POSITION pos);
+    // Take the head or tail element off and return it; the list must not be empty.
+    CObject* RemoveHead();
+    CObject* RemoveTail();
     void RemoveAll();
 
   private:

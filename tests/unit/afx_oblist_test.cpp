@@ -1,5 +1,7 @@
 #include "afx_oblist.h"
 
+#include "ob_list_order.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,14 +10,6 @@ namespace {
 
 class Item : public CObject {};
 
-std::vector<CObject*> Walk(const CObList& list) {
-    std::vector<CObject*> out;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        out.push_back(list.GetNext(pos));
-    }
-    return out;
-}
-
 TEST(ObList, KeepsHeadAndTailOrder) {
     Item a, b, c;
     CObList list;
@@ -23,7 +17,7 @@ TEST(ObList, KeepsHeadAndTailOrder) {
     list.AddTail(&c);
     list.AddHead(&a);
     EXPECT_EQ(list.GetCount(), 3);
-    EXPECT_EQ(Walk(list), (std::vector<CObject*>{&a, &b, &c}));
+    EXPECT_EQ(ListOrder(list), (std::vector<CObject*>{&a, &b, &c}));
 }
 
 TEST(ObList, FindsAndRemovesAnyElement) {
@@ -33,7 +27,7 @@ TEST(ObList, FindsAndRemovesAnyElement) {
     list.AddTail(&b);
     list.AddTail(&c);
     list.RemoveAt(list.Find(&b));
-    EXPECT_EQ(Walk(list), (std::vector<CObject*>{&a, &c}));
+    EXPECT_EQ(ListOrder(list), (std::vector<CObject*>{&a, &c}));
     list.RemoveAt(list.Find(&a));
     list.RemoveAt(list.Find(&c));
     EXPECT_TRUE(list.IsEmpty());
@@ -53,10 +47,29 @@ TEST(ObList, PositionStaysValidWhenTheCurrentElementIsRemovedDuringAWalk) {
             list.RemoveAt(current);
         }
     }
-    EXPECT_EQ(Walk(list), (std::vector<CObject*>{&a, &c}));
+    EXPECT_EQ(ListOrder(list), (std::vector<CObject*>{&a, &c}));
     list.AddTail(&b);
     EXPECT_EQ(list.GetAt(list.Find(&b)), &b);
-    EXPECT_EQ(Walk(list).back(), &b);
+    EXPECT_EQ(ListOrder(list).back(), &b);
+}
+
+TEST(ObList, TakesElementsOffEitherEnd) {
+    Item a, b, c;
+    CObList list;
+    list.AddTail(&a);
+    list.AddTail(&b);
+    list.AddTail(&c);
+    EXPECT_EQ(list.GetHead(), &a);
+    EXPECT_EQ(list.GetTail(), &c);
+    EXPECT_EQ(list.RemoveHead(), &a);
+    EXPECT_EQ(list.RemoveTail(), &c);
+    EXPECT_EQ(ListOrder(list), (std::vector<CObject*>{&b}));
+    EXPECT_EQ(list.GetHead(), &b);
+    EXPECT_EQ(list.GetTail(), &b);
+    EXPECT_EQ(list.RemoveTail(), &b);
+    EXPECT_TRUE(list.IsEmpty());
+    list.AddHead(&c);
+    EXPECT_EQ(ListOrder(list), (std::vector<CObject*>{&c}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The check-button behaviour, message by message: kinds, check state, keyboard and mouse, the
 // radio group walk, parent notifications and the object's life.
+#include "button_parent.h"
 #include "check_button.h"
 #include "wine_test_support.h"
 
@@ -9,62 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct Click {
-    int id;
-    int checkSeen; // the button's check state when the parent handled the click
-};
-
-// A visible pop-up that holds the buttons and records what they tell it.
-class ButtonParent : public CWnd {
-  public:
-    ButtonParent() {
-        SubclassWindow(::CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 10, 10, 400, 100,
-                                         nullptr, nullptr, nullptr, nullptr));
-    }
-    ~ButtonParent() override { DestroyWindow(); }
-
-    HWND AddButton(int id, DWORD style) {
-        int x = 10 + 45 * static_cast<int>(m_buttons.size());
-        HWND h = ::CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | style, x, 20, 40, 30,
-                                   m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   nullptr, nullptr);
-        m_buttons.push_back(h);
-        return h;
-    }
-
-    std::vector<Click> m_clicks;
-    std::vector<CPoint> m_releases;
-    // When set, the button with this id is destroyed while its click is handled.
-    int m_nDestroyOnClick = 0;
-
-  protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        HWND hButton = reinterpret_cast<HWND>(lParam);
-        if (HIWORD(wParam) == BN_CLICKED) {
-            int check = static_cast<int>(::SendMessageW(hButton, BM_GETCHECK, 0, 0));
-            m_clicks.push_back({LOWORD(wParam), check});
-            if (LOWORD(wParam) == m_nDestroyOnClick) {
-                ::DestroyWindow(hButton);
-            }
-        }
-        return TRUE;
-    }
-    LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam) {
-        if (LOWORD(wParam) == WM_LBUTTONUP) {
-            m_releases.push_back(CPoint(lParam));
-        }
-        return Default();
-    }
-    DECLARE_MESSAGE_MAP()
-
-  private:
-    std::vector<HWND> m_buttons;
-};
-
-BEGIN_MESSAGE_MAP(ButtonParent, CWnd)
-ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
-END_MESSAGE_MAP()
 
 // Counts its check changes and, when asked, its own destruction.
 class CountingButton : public ACheckButton {

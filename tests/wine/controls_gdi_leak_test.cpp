@@ -4,8 +4,16 @@
 #include "bitmap_check_box.h"
 #include "bitmap_check_box2.h"
 #include "bitmap_painting.h"
+#include "bitmap_push_button.h"
+#include "blink_check_box.h"
+#include "blink_list.h"
+#include "button_root.h"
+#include "color_push_button.h"
+#include "ctrl_3d.h"
 #include "frame_painting.h"
+#include "list_push_button.h"
 #include "offscreen_dc.h"
+#include "panel_3d.h"
 #include "resource.h"
 #include "wine_test_support.h"
 
@@ -162,6 +170,110 @@ TEST_F(ControlsGdiLeaks, CheckBoxesReleaseTheirFacesAndImages) {
                   }),
               0);
     parent.DestroyWindow();
+}
+
+// Each class made, painted, used and destroyed a thousand times, each way a user makes it: with
+// Create, or by taking a system control over, on the stack or deleting itself.
+TEST(ControlsLifetimeLeaks, EveryClassLeavesNoGdiObjectOrWindowBehind) {
+    TestPopup parent(CRect(0, 0, 200, 100));
+    const CRect rect(5, 5, 85, 45);
+    const DWORD push = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+    const DWORD text = WS_CHILD | WS_VISIBLE | SS_LEFT;
+    auto systemButton = [&parent](DWORD style) {
+        return ::CreateWindowExW(0, L"Button", L"KT", WS_CHILD | WS_VISIBLE | style, 5, 5, 80, 40,
+                                 parent.m_hWnd, nullptr, nullptr, nullptr);
+    };
+    auto paintAndDestroy = [](CWnd* pWnd) {
+        pWnd->UpdateWindow();
+        pWnd->DestroyWindow();
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"AButtonRoot",
+         [&] {
+             AButtonRoot button;
+             button.Create(L"KT", push, rect, &parent, 1);
+             paintAndDestroy(&button);
+         }},
+        {"APushButton deleting itself",
+         [&] {
+             auto* button = new APushButton;
+             button->m_bAutoDelete = TRUE;
+             button->Create(L"KT", push, rect, &parent, 1);
+             paintAndDestroy(button);
+         }},
+        {"ABitmapPushButton taking a control over",
+         [&] {
+             ABitmapPushButton button(IDB_SAVE_UP);
+             button.SubclassWindow(systemButton(BS_PUSHBUTTON));
+             button.SetState(TRUE);
+             paintAndDestroy(&button);
+         }},
+        {"AColorPushButton",
+         [&] {
+             AColorPushButton button(RGB(200, 0, 0), RGB(255, 255, 255));
+             button.Create(L"KT", push, rect, &parent, 1);
+             button.UpdateWindow();
+         }},
+        {"AListButton with entries",
+         [&] {
+             AListButton button;
+             button.AddEntry(L"one");
+             button.AddEntry(L"two");
+             button.Create(L"", push, rect, &parent, 1);
+             button.StepForward();
+             paintAndDestroy(&button);
+         }},
+        {"AListPushButton deleting itself",
+         [&] {
+             auto* button = new AListPushButton;
+             button->m_bAutoDelete = TRUE;
+             button->AddEntry(L"one");
+             button->SubclassWindow(systemButton(BS_PUSHBUTTON));
+             paintAndDestroy(button);
+         }},
+        {"A3dCtrl",
+         [&] {
+             A3dCtrl ctrl;
+             ctrl.Create(L"", WS_CHILD | WS_VISIBLE | SS_BLACKFRAME, rect, &parent);
+             paintAndDestroy(&ctrl);
+         }},
+        {"A3dStatic",
+         [&] {
+             A3dStatic label;
+             label.Create(L"KT", text, rect, &parent);
+             label.UpdateWindow();
+             label.SetWindowText(L"410");
+             paintAndDestroy(&label);
+         }},
+        {"A3dPanel deleting itself",
+         [&] {
+             auto* panel = new A3dPanel;
+             panel->m_bAutoDelete = TRUE;
+             panel->Create(L"KT", text, rect, &parent);
+             panel->UpdateWindow();
+             panel->SetWindowText(L"410");
+             paintAndDestroy(panel);
+         }},
+        {"ABlinkCheckBox blinking",
+         [&] {
+             auto* box = new ABlinkCheckBox(CWnd::FromHandle(systemButton(BS_AUTOCHECKBOX)),
+                                            IDB_ZOOM_IN_UP);
+             box->SendMessage(BM_SETCHECK, BST_CHECKED);
+             BlinkTimerProc(nullptr, WM_TIMER, g_nBlinkTimer, 0);
+             paintAndDestroy(box);
+         }},
+    };
+    for (const Case& c : cases) {
+        int windows = CountThreadWindows();
+        EXPECT_EQ(GrowthOverAThousandRuns(c.name, c.run), 0) << c.name;
+        EXPECT_EQ(CountThreadWindows(), windows) << c.name;
+    }
+    EXPECT_TRUE(g_blinkList.IsEmpty());
+    EXPECT_EQ(g_nBlinkTimer, 0u);
 }
 
 } // namespace

@@ -30,6 +30,12 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs) 
     return true;
 }
 
+TestPopup::TestPopup(const RECT& rect) {
+    SubclassWindow(::CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
+                                     rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                                     nullptr, nullptr, nullptr));
+}
+
 int CountLiveGdiObjects() {
     int live = 0;
     for (UINT_PTR index = 1; index <= 0xFFFF; ++index) {

@@ -22,6 +22,14 @@ int CountLiveGdiObjects();
 // The windows of this thread, top-level and child.
 int CountThreadWindows();
 
+// A visible pop-up window of the object's own, to hold controls under test; destroyed with the
+// object.
+class TestPopup : public CWnd {
+  public:
+    explicit TestPopup(const RECT& rect);
+    ~TestPopup() override { DestroyWindow(); }
+};
+
 // A fresh folder under the temporary folder, removed with its files at the end of the test.
 class ScratchFolder {
   public:
