@@ -10,6 +10,11 @@ FileByteSource::FileByteSource(const wchar_t* path)
     : handle_(CreateFileW(path, GENERIC_READ,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    // A device (CON, NUL, COM1, a pipe) is never a picture, and reading one may never end.
+    if (IsOpen() && GetFileType(handle_) != FILE_TYPE_DISK) {
+        CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
     LARGE_INTEGER size;
     if (IsOpen() && GetFileSizeEx(handle_, &size) && size.QuadPart >= 0) {
         size_ = static_cast<uint64_t>(size.QuadPart);

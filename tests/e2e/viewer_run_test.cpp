@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -94,31 +95,72 @@ TEST(ViewerRun, SecondCopyEndsAtOnceWithoutAWindowAndLeavesTheFirstAlone) {
     EXPECT_TRUE(third.Close(&thirdExit));
 }
 
-TEST(ViewerRun, ClosingLeavesNoTemporaryFileBehind) {
-    std::set<std::wstring> before = FilesMatching(TempFolder(), L"Int*");
-    ViewerProcess viewer(L"", SampleFolder());
-    ASSERT_NE(viewer.WaitForWindow(), nullptr);
-    EXPECT_GT(FilesMatching(TempFolder(), L"Int*").size(), before.size())
-        << "the running viewer reserves its temporary name";
-    DWORD exitCode = 1;
-    ASSERT_TRUE(viewer.Close(&exitCode));
-    EXPECT_EQ(FilesMatching(TempFolder(), L"Int*"), before);
+// Every value under a registry key and its subkeys, as "path\\name=bytes".
+void DumpKey(HKEY hRoot, const std::wstring& path, std::set<std::wstring>* entries) {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(hRoot, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+        return;
+    }
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD nameLength = 256;
+        BYTE data[2048];
+        DWORD dataLength = sizeof data;
+        if (::RegEnumValueW(hKey, i, name, &nameLength, nullptr, nullptr, data, &dataLength) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        entries->insert(path + L"\\" + name + L"=" +
+                        std::wstring(reinterpret_cast<wchar_t*>(data), dataLength / 2));
+    }
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD nameLength = 256;
+        if (::RegEnumKeyExW(hKey, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        DumpKey(hRoot, path + L"\\" + name, entries);
+    }
+    ::RegCloseKey(hKey);
 }
 
-TEST(ViewerRun, KeepsItsSettingsUnderTheVarnoltKeyNamedAfterTheExecutable) {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Varnolt\\StillView");
-    ViewerProcess viewer(L"", SampleFolder());
-    ASSERT_NE(viewer.WaitForWindow(), nullptr);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(viewer.Close(&exitCode));
-    HKEY hKey = nullptr;
-    // The standard settings are written back at exit, under the application's own key.
-    EXPECT_EQ(
-        ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Varnolt\\StillView", 0, KEY_READ, &hKey),
-        ERROR_SUCCESS);
-    if (hKey != nullptr) {
-        ::RegCloseKey(hKey);
+std::set<std::wstring> Settings() {
+    std::set<std::wstring> entries;
+    DumpKey(HKEY_CURRENT_USER, L"Software\\Varnolt\\StillView", &entries);
+    return entries;
+}
+
+// A whole shift of starts and Escapes: nothing piles up and only one copy ever runs. The test
+// command runs a few dozen; STILLVIEW_START_STOP_RUNS=1000 runs the long version.
+TEST(ViewerRun, RepeatedStartsAndEscapesLeaveNothingBehind) {
+    const char* requested = std::getenv("STILLVIEW_START_STOP_RUNS");
+    int runs = requested != nullptr ? std::atoi(requested) : 30;
+    auto startAndEscape = [] {
+        ViewerProcess viewer(L"", SampleFolder());
+        HWND hWnd = viewer.WaitForWindow();
+        ASSERT_NE(hWnd, nullptr);
+        ::PostMessageW(hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        DWORD exitCode = 1;
+        ASSERT_TRUE(viewer.WaitForExit(20000, &exitCode));
+        ASSERT_EQ(exitCode, 0u);
+    };
+    startAndEscape();
+    std::set<std::wstring> temporary = FilesMatching(TempFolder(), L"Int*");
+    std::set<std::wstring> settings = Settings();
+    for (int i = 0; i < runs && !testing::Test::HasFatalFailure(); ++i) {
+        startAndEscape();
     }
+    EXPECT_EQ(FilesMatching(TempFolder(), L"Int*"), temporary);
+    EXPECT_EQ(Settings(), settings);
+
+    ViewerProcess first(L"", SampleFolder());
+    ASSERT_NE(first.WaitForWindow(), nullptr);
+    ViewerProcess second(L"", SampleFolder());
+    DWORD secondExit = 1;
+    EXPECT_TRUE(second.WaitForExit(10000, &secondExit)) << "the guard still turns a copy away";
+    DWORD firstExit = 1;
+    EXPECT_TRUE(first.Close(&firstExit));
 }
 
 // Each malformed file in its own process: the imaging library must never see it.
