@@ -13,7 +13,9 @@ add_executable(unit_tests
   tests/unit/picture_path_test.cpp
   tests/unit/provenance_test.cpp
   tests/unit/resource_art_test.cpp
+  tests/unit/save_rules_fuzz_test.cpp
   tests/unit/save_rules_test.cpp
+  tools/fuzz/save_rules_properties.cpp
   tests/unit/scroll_bar_setup_test.cpp
   tests/unit/scroll_position_test.cpp
   tests/unit/view_adjustments_test.cpp

@@ -31,12 +31,23 @@ GpStatus GdiplusImage::Record(GpStatus status) {
     return status;
 }
 
+namespace {
+
+int g_filesHandedToDecoder = 0;
+
+} // namespace
+
+int GdiplusImage::FilesHandedToDecoder() {
+    return g_filesHandedToDecoder;
+}
+
 GdiplusImage* GdiplusImage::FromFile(const wchar_t* path) {
     GdiplusImage* image = new GdiplusImage();
     if (!imaging::IsLoadableImageFile(path)) {
         image->Record(InvalidParameter);
         return image;
     }
+    ++g_filesHandedToDecoder;
     image->Record(DllExports::GdipLoadImageFromFile(path, &image->m_native));
     return image;
 }

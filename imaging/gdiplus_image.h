@@ -23,6 +23,8 @@ class GdiplusImage {
     // Loads without colour management. A file whose header is unsafe for the imaging library
     // (see image_header.h) is never handed to it and gives an empty image.
     static GdiplusImage* FromFile(const wchar_t* path);
+    // How many files this process has handed to the imaging library's decoder.
+    static int FilesHandedToDecoder();
 
     UINT Width();
     UINT Height();

@@ -217,6 +217,34 @@ TEST(ViewerPictureLoad, MissingEmptyAndCorruptFilesGiveAnEmptyView) {
     }
 }
 
+// Files the header check refuses never reach the decoder at all, which is what keeps the ones
+// that crash it harmless; a good picture does.
+TEST(ViewerPictureLoad, MalformedFilesNeverReachTheDecoder) {
+    std::wstring folder = SourceFile("tests/corpus/malformed");
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    int files = 0;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            continue;
+        }
+        std::wstring name = data.cFileName;
+        SCOPED_TRACE(std::string(name.begin(), name.end()));
+        int before = GdiplusImage::FilesHandedToDecoder();
+        ViewerWindow viewer(folder + L"\\" + name);
+        EXPECT_EQ(GdiplusImage::FilesHandedToDecoder(), before);
+        ExpectEmptyView(viewer);
+        ++files;
+    } while (::FindNextFileW(find, &data));
+    ::FindClose(find);
+    EXPECT_GE(files, 13);
+
+    int before = GdiplusImage::FilesHandedToDecoder();
+    ViewerWindow viewer(SamplePicture());
+    EXPECT_EQ(GdiplusImage::FilesHandedToDecoder(), before + 1);
+}
+
 TEST(ViewerPictureLoad, PathWithBlanksIsFoundQuotedOrNot) {
     ScratchFolder folder;
     std::wstring path = folder.Path(L"cam 03 still.png");
@@ -326,17 +354,53 @@ TEST(ViewerState, AboutItemRunsTheAboutBoxModallyAndReturns) {
     EXPECT_TRUE(::IsWindow(viewer.Dlg().m_hWnd));
 }
 
-// The texts of the user's language, which the session picks through LANG.
-std::wstring ExpectedOneToOneTip() {
+bool SessionIsEnglish() {
     const char* lang = std::getenv("LANG");
     std::string value = lang != nullptr ? lang : "";
-    if (value.rfind("ja", 0) == 0) {
-        return L"原寸大";
+    return value.rfind("ja", 0) != 0 && value.rfind("zh", 0) != 0;
+}
+
+// Every button with the ids of its own face and tip, written out rather than taken from the
+// program's names, so a swapped id anywhere fails; English texts as the user reads them.
+struct ButtonResources {
+    int nControl;
+    int nFace; // 0: a toggle, drawn by the control library
+    int nTip;
+    const wchar_t* english;
+};
+
+const ButtonResources kButtons[] = {
+    {1018, 0, 102, L"Zoom in"},
+    {1009, 213, 103, L"Default size"},
+    {1019, 0, 104, L"Zoom out"},
+    {1005, 0, 111, L"chang picture quality"},
+    {1002, 218, 105, L"Decrease brightness"},
+    {1003, 216, 106, L"Increase brightness"},
+    {1006, 224, 107, L"Save picture as a JPG file"},
+    {1007, 222, 108, L"Print"},
+    {2, 220, 109, L"Return to previous screen"},
+};
+
+// How many pixels of a button on screen differ from the bitmap resource drawn at its origin.
+int FaceDifferences(HWND hButton, int nFace) {
+    ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HBITMAP hFace = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nFace));
+    BITMAP info{};
+    ::GetObjectW(hFace, sizeof info, &info);
+    HDC hScreen = ::GetDC(hButton);
+    HDC hMemory = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ old = ::SelectObject(hMemory, hFace);
+    int differences = info.bmWidth > 0 ? 0 : -1;
+    for (int y = 0; y < info.bmHeight; ++y) {
+        for (int x = 0; x < info.bmWidth; ++x) {
+            differences += ::GetPixel(hScreen, x, y) != ::GetPixel(hMemory, x, y) ? 1 : 0;
+        }
     }
-    if (value.rfind("zh_TW", 0) == 0) {
-        return L"回到原大小";
-    }
-    return L"Default size";
+    ::SelectObject(hMemory, old);
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(hButton, hScreen);
+    ::DeleteObject(hFace);
+    return differences;
 }
 
 TEST(ViewerTips, ButtonTipsAreCreatedByTheFirstMouseMoveOnly) {
@@ -351,8 +415,26 @@ TEST(ViewerTips, ButtonTipsAreCreatedByTheFirstMouseMoveOnly) {
     EXPECT_EQ(tips->GetToolCount(), 9);
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
     EXPECT_EQ(dlg.m_pTipButtons, tips) << "a later move makes no second control";
-    CWnd* oneToOne = dlg.GetDlgItem(IDC_ONE_TO_ONE);
-    EXPECT_EQ(std::wstring(tips->GetText(oneToOne)), ExpectedOneToOneTip());
+}
+
+TEST(ViewerTips, EveryButtonShowsItsOwnFaceAndTip) {
+    ViewerWindow viewer(SamplePicture());
+    ViewerDlg& dlg = viewer.Dlg();
+    ::SendMessageW(dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_NE(dlg.m_pTipButtons, nullptr);
+    for (const ButtonResources& button : kButtons) {
+        SCOPED_TRACE("control " + std::to_string(button.nControl));
+        CString expected;
+        expected.LoadString(static_cast<UINT>(button.nTip));
+        if (SessionIsEnglish()) {
+            expected = button.english;
+        }
+        EXPECT_EQ(std::wstring(dlg.m_pTipButtons->GetText(dlg.GetDlgItem(button.nControl))),
+                  std::wstring(expected));
+        if (button.nFace != 0) {
+            EXPECT_EQ(FaceDifferences(viewer.Item(button.nControl), button.nFace), 0);
+        }
+    }
 }
 
 TEST(ViewerTips, PictureAreaHasItsOwnTip) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -294,6 +295,62 @@ TEST_F(GreyPicture, GammaBelowOneBrightensAndAboveOneDarkens) {
     }
     COLORREF darker = CentreOfPicture(viewer);
     EXPECT_LT(GetGValue(darker) + 20, GetGValue(normal));
+}
+
+// Which pixels of a box are pure white: on screen at the picture area's corner, or where the
+// caption's font draws a text in white.
+using WhiteMask = std::vector<bool>;
+constexpr int kCaptionBoxWidth = 120;
+constexpr int kCaptionBoxHeight = 30;
+
+WhiteMask ScreenCaptionMask(ViewerDlg& dlg) {
+    ClientCapture screen(dlg.m_hWnd);
+    WhiteMask mask;
+    for (int y = 0; y < kCaptionBoxHeight; ++y) {
+        for (int x = 0; x < kCaptionBoxWidth; ++x) {
+            mask.push_back(screen.At(dlg.m_nViewX + x, dlg.m_nViewY + y) == RGB(255, 255, 255));
+        }
+    }
+    return mask;
+}
+
+WhiteMask TextMask(const wchar_t* text) {
+    void* bits = nullptr;
+    HBITMAP hBitmap = CreateDib32(kCaptionBoxWidth, kCaptionBoxHeight, &bits);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ oldBitmap = ::SelectObject(hDC, hBitmap);
+    HFONT hFont =
+        ::CreateFontW(24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, L"Arial");
+    HGDIOBJ oldFont = ::SelectObject(hDC, hFont);
+    ::SetBkMode(hDC, TRANSPARENT);
+    ::SetTextColor(hDC, RGB(255, 255, 255));
+    ::TextOutW(hDC, 0, 0, text, static_cast<int>(wcslen(text)));
+    ::GdiFlush();
+    WhiteMask mask;
+    const UINT32* pixels = static_cast<const UINT32*>(bits);
+    for (int i = 0; i < kCaptionBoxWidth * kCaptionBoxHeight; ++i) {
+        mask.push_back((pixels[i] & 0xFFFFFF) == 0xFFFFFF);
+    }
+    ::SelectObject(hDC, oldFont);
+    ::DeleteObject(hFont);
+    ::SelectObject(hDC, oldBitmap);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    return mask;
+}
+
+TEST_F(GreyPicture, CaptionReadsTheZoomOnScreen) {
+    ViewerWindow viewer(m_path);
+    ViewerDlg& dlg = viewer.Dlg();
+    ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    ASSERT_EQ(dlg.m_fZoom, 0.9f);
+    viewer.Repaint();
+    WhiteMask shown = ScreenCaptionMask(dlg);
+    // The caption is the reciprocal of the squared factor: 1 / 0.81 = 1.23.
+    ASSERT_NE(TextMask(L" X 1.2 "), TextMask(L" X 1.1 ")) << "the box tells the texts apart";
+    EXPECT_EQ(shown, TextMask(L" X 1.2 "));
+    EXPECT_NE(shown, TextMask(L" X 1.1 "));
 }
 
 TEST_F(GreyPicture, CaptionIsWhiteWithABlackOutlineAndAbsentWhilePrinting) {

@@ -1,0 +1,20 @@
+// libFuzzer entry point for the Save-As rules. Build and run, from the repository root:
+//   clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+//     -I. -Iexport tools/fuzz/save_rules_fuzzer.cpp tools/fuzz/save_rules_properties.cpp \
+//     export/command_file_rules.cpp export/file_name_rules.cpp export/jpeg_comment.cpp \
+//     -o save_rules_fuzzer
+//   ./save_rules_fuzzer -max_total_time=120
+
+#include "save_rules_properties.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string broken = BrokenSaveRule(data, size);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "%s\n", broken.c_str());
+        std::abort();
+    }
+    return 0;
+}
