@@ -65,10 +65,14 @@ target_include_directories(wine_tests PRIVATE tests/e2e)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
-    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerRandomUse SaveAsDialog JpegExport
-    JpegEncoder TemporaryName)
+    ViewerTeardown ViewerView GreyPicture ViewerMouse SaveAsDialog JpegExport JpegEncoder
+    TemporaryName)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
+# Saves among the random actions fill a small disk.
+add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT LABEL wine
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/with-small-disk.sh 160k $<TARGET_FILE:wine_tests>
+  --gtest_filter=ViewerRandomUse.*)
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
 add_wine_test(NAME wine.PaintTiming.1920x1080 SCREEN 1920x1080

@@ -197,13 +197,6 @@ TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
     EXPECT_EQ(CountWrongPoints(decoded, {0, 0, 640, 480}, 1.3, &checked), 0);
 }
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::vector<std::wstring> FolderNames(const ScratchFolder& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW data;
@@ -228,11 +221,11 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
 
     lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
     EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary picture, no save";
-    EXPECT_EQ(FileBytes(target), "the old evidence");
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
 
     dlg.m_szTempFile[0] = '\0';
     EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary name, no save";
-    EXPECT_EQ(FileBytes(target), "the old evidence");
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
     EXPECT_EQ(FolderNames(folder), before) << "nothing half-written is left";
 
     EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);

@@ -1,12 +1,21 @@
-// Hundreds of random user actions on the viewer, checking after each that the view stays
-// sound, and at the end that nothing leaked.
+// Hundreds of random user actions on the viewer, saves to a small disk among them, checking
+// after each that the view stays sound and every save is whole or absent, and at the end that
+// nothing leaked. STILLVIEW_RANDOM_ACTIONS sets how many (10,000 for a shift's worth).
+#include "gdiplus_image.h"
+#include "modal_script.h"
 #include "navigator_tracker.h"
 #include "resource.h"
+#include "viewer_app.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
 #include <random>
+#include <set>
 #include <string>
 
 namespace {
@@ -21,11 +30,14 @@ class RandomUser {
         m_thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     }
 
+    // Saves go to this folder (a small disk when one is given).
+    void SaveTo(const std::wstring& folder) { m_saveFolder = folder; }
+
     // Does one action and names it.
     std::string Act() {
         ViewerDlg& dlg = m_viewer.Dlg();
         HWND hDlg = dlg.m_hWnd;
-        switch (Pick(9)) {
+        switch (Pick(m_saveFolder.empty() ? 9 : 12)) {
         case 0:
             PostClick(hDlg, PointIn(m_area));
             return "picture click";
@@ -67,13 +79,97 @@ class RandomUser {
             ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
                            reinterpret_cast<LPARAM>(m_viewer.Item(IDC_QUALITY)));
             return "quality";
-        default:
+        case 8:
             m_viewer.Repaint();
             return "paint";
+        case 9: {
+            ModalScript script;
+            script.Then(kSaveAsCaption, [](HWND hSaveAs) { PostCommand(hSaveAs, IDCANCEL); });
+            m_viewer.Click(IDC_SAVE);
+            EXPECT_TRUE(script.Finished()) << "Cancel shows nothing";
+            return "save cancelled";
+        }
+        case 10:
+            return Save();
+        default:
+            return FreeSpace();
         }
     }
 
   private:
+    static constexpr const wchar_t* kSaveAsCaption = L"Varnolt -- Save As JPEG File";
+
+    static void PostCommand(HWND hDialog, int nID) {
+        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+    }
+
+    // Saves under a new name or an old one; the folder must then hold a whole new picture
+    // under that name, or be exactly as it was.
+    std::string Save() {
+        std::wstring name = L"S" + std::to_wstring(Pick(6)) + L".JPG";
+        std::map<std::wstring, std::string> before = FolderFiles();
+        theApp.WriteProfileString(L"Path", L"SavePath", (m_saveFolder + L"\\").c_str());
+        MessageBoxSeen result;
+        ModalScript script;
+        script.Then(kSaveAsCaption, [&](HWND hSaveAs) {
+            ::SetDlgItemTextW(hSaveAs, IDC_FILE_NAME, name.c_str());
+            PostCommand(hSaveAs, IDC_SAVE);
+        });
+        if (before.count(name) != 0) {
+            script.Then(L"Varnolt -- Save As", [](HWND hBox) { PostCommand(hBox, IDOK); });
+        }
+        script.Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+        m_viewer.Click(IDC_SAVE);
+        EXPECT_TRUE(script.Finished());
+        std::map<std::wstring, std::string> after = FolderFiles();
+        if (result.stopIcon) {
+            EXPECT_EQ(after, before) << "a failed save leaves the folder as it was";
+            ++m_failedSaves;
+            return "save failed";
+        }
+        std::map<std::wstring, std::string> expected = before;
+        expected[name] = after[name];
+        EXPECT_EQ(after, expected) << "a save adds or replaces its own file only";
+        std::unique_ptr<GdiplusImage> saved(
+            GdiplusImage::FromFile((m_saveFolder + L"\\" + name).c_str()));
+        EXPECT_EQ(saved->Width(), 640u);
+        EXPECT_EQ(saved->Height(), 480u);
+        ++m_goodSaves;
+        return "save";
+    }
+
+    std::string FreeSpace() {
+        for (const auto& file : FolderFiles()) {
+            ::DeleteFileW((m_saveFolder + L"\\" + file.first).c_str());
+        }
+        return "space freed";
+    }
+
+    // Every file of the save folder with its bytes.
+    std::map<std::wstring, std::string> FolderFiles() const {
+        std::map<std::wstring, std::string> files;
+        WIN32_FIND_DATAW data;
+        HANDLE find = ::FindFirstFileW((m_saveFolder + L"\\*").c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) {
+            return files;
+        }
+        do {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && data.cFileName[0] != L'.') {
+                files[data.cFileName] = ReadBytes(m_saveFolder + L"\\" + data.cFileName);
+            }
+        } while (::FindNextFileW(find, &data));
+        ::FindClose(find);
+        return files;
+    }
+
+  public:
+    int m_goodSaves = 0;
+    int m_failedSaves = 0;
+
+  private:
+    std::wstring m_saveFolder;
+
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     CPoint PointIn(const CRect& r) { return {r.left + Pick(r.Width()), r.top + Pick(r.Height())}; }
     static void PostClick(HWND hDlg, CPoint p) {
@@ -105,26 +201,66 @@ void ExpectSoundView(ViewerWindow& viewer, const std::string& action, int step) 
         << "mode " << dlg.m_nZoomMode;
 }
 
-TEST(ViewerRandomUse, KeepsTheViewInsideThePictureAndLeaksNothing) {
+std::wstring EnvironmentText(const wchar_t* name) {
+    wchar_t value[1024] = L"";
+    ::GetEnvironmentVariableW(name, value, 1024);
+    return value;
+}
+
+std::set<std::wstring> TemporaryNames() {
+    wchar_t folder[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW((std::wstring(folder) + L"*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            names.insert(data.cFileName);
+        } while (::FindNextFileW(find, &data));
+        ::FindClose(find);
+    }
+    return names;
+}
+
+// Run by with-small-disk.sh, which gives a tmpfs folder that fills after a few saves.
+TEST(ViewerRandomUse, KeepsTheViewSoundSavesWholeFilesAndLeaksNothing) {
+    ScratchFolder fallback;
+    std::wstring smallDisk = EnvironmentText(L"STILLVIEW_SMALL_DISK");
+    std::wstring actions = EnvironmentText(L"STILLVIEW_RANDOM_ACTIONS");
+    int steps = actions.empty() ? 400 : std::stoi(actions);
     ViewerWindow viewer(SamplePicture());
     ::SendMessageW(viewer.Dlg().m_hWnd, WM_MOUSEMOVE, 0, 0);
     RandomUser user(viewer, 20261207);
+    user.SaveTo(smallDisk.empty() ? fallback.Root() : smallDisk);
     for (int i = 0; i < 60; ++i) {
         user.Act();
     }
     AfxDeleteTempMaps();
+    std::set<std::wstring> temporary = TemporaryNames();
     int gdiBefore = CountLiveGdiObjects();
     int windowsBefore = CountThreadWindows();
-    for (int step = 0; step < 400; ++step) {
+    DWORD start = ::GetTickCount();
+    for (int step = 0; step < steps; ++step) {
         std::string action = user.Act();
         ExpectSoundView(viewer, action, step);
+        EXPECT_EQ(TemporaryNames(), temporary) << "step " << step << ": " << action;
         if (HasFailure()) {
             break;
         }
     }
     AfxDeleteTempMaps();
-    EXPECT_EQ(CountLiveGdiObjects(), gdiBefore);
-    EXPECT_EQ(CountThreadWindows(), windowsBefore);
+    int gdiAfter = CountLiveGdiObjects();
+    int windowsAfter = CountThreadWindows();
+    std::printf("%d actions in %lu ms: %d saves, %d refused by the full disk; GDI objects %d -> "
+                "%d, windows %d -> %d\n",
+                steps, ::GetTickCount() - start, user.m_goodSaves, user.m_failedSaves, gdiBefore,
+                gdiAfter, windowsBefore, windowsAfter);
+    EXPECT_EQ(gdiAfter, gdiBefore);
+    EXPECT_EQ(windowsAfter, windowsBefore);
+    EXPECT_GT(user.m_goodSaves, 0);
+    if (!smallDisk.empty()) {
+        EXPECT_GT(user.m_failedSaves, 0) << "the small disk filled up";
+    }
 }
 
 } // namespace

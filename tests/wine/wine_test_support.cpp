@@ -3,6 +3,8 @@
 #include <gdiplus.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 using namespace Gdiplus;
@@ -142,6 +144,13 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes) {
     BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
     return ok && written == bytes.size();
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 bool FileExists(const std::wstring& path) {

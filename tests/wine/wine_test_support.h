@@ -73,6 +73,8 @@ class ClientCapture {
 
 // Writes bytes to a file as they are.
 bool WriteBytes(const std::wstring& path, const std::string& bytes);
+// A whole file's bytes; empty when it cannot be read.
+std::string ReadBytes(const std::wstring& path);
 
 bool FileExists(const std::wstring& path);
 
