@@ -16,25 +16,6 @@ constexpr int kPictureBarMax = 639;
 // "A few seconds": the window must be up by then, whatever the file.
 constexpr DWORD kShowDeadlineMs = 8000;
 
-std::wstring TempFolder() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    return folder;
-}
-
-std::set<std::wstring> TemporaryFiles() {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((TempFolder() + L"Int*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            names.insert(data.cFileName);
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
 std::string ReadFile(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
     std::ostringstream bytes;
@@ -49,7 +30,7 @@ void WriteFile(const std::wstring& path, const std::string& bytes) {
 // The folder the generated files of this run go to.
 std::wstring WorkFolder() {
     static const std::wstring folder = [] {
-        std::wstring path = TempFolder() + L"stillview-bad-lines";
+        std::wstring path = TempFolder() + L"\\stillview-bad-lines";
         ::CreateDirectoryW(path.c_str(), nullptr);
         return path;
     }();
@@ -63,7 +44,7 @@ std::wstring Sample() {
 // Starts the viewer, checks it comes up in time showing the picture or nothing, presses
 // Escape and checks the exit. Returns the scroll range seen (-1 when no window came).
 int RunAndEscape(const std::wstring& commandTail) {
-    std::set<std::wstring> before = TemporaryFiles();
+    std::set<std::wstring> before = ViewerTemporaryFiles();
     ViewerProcess viewer(commandTail, WorkFolder());
     EXPECT_TRUE(viewer.Started());
     DWORD start = ::GetTickCount();
@@ -79,7 +60,7 @@ int RunAndEscape(const std::wstring& commandTail) {
     DWORD exitCode = 1;
     EXPECT_TRUE(viewer.WaitForExit(10000, &exitCode)) << "Escape did not end it";
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(TemporaryFiles(), before);
+    EXPECT_EQ(ViewerTemporaryFiles(), before);
     return range;
 }
 

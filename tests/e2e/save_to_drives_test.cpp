@@ -104,33 +104,12 @@ std::string FileBytes(const std::wstring& path) {
     return bytes.str();
 }
 
-std::set<std::wstring> Files(const std::wstring& pattern) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW(pattern.c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && data.cFileName[0] != L'.') {
-                names.insert(data.cFileName);
-            }
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
-std::wstring TempPattern() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"Int*";
-}
-
 class SaveToDrives : public testing::Test {
   protected:
     void SetUp() override {
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"SavePath");
         std::ofstream((startFolder + L"\\tgrn_cmd.txt").c_str()) << "recorder options: /ndra";
-        temporaryBefore = Files(TempPattern());
+        temporaryBefore = ViewerTemporaryFiles();
         viewer = std::make_unique<ViewerProcess>(
             L"\"" + SourcePath("res/sample/b-320b.bmp") + L"\"", startFolder);
         hViewer = viewer->WaitForWindow();
@@ -179,7 +158,7 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     Click(hDialog, IDCANCEL);
     ASSERT_TRUE(BackToViewer()) << "Cancel shows no message";
     EXPECT_EQ(RememberedFolder(), L"(none)");
-    EXPECT_TRUE(Files(L"F:\\*").empty());
+    EXPECT_TRUE(FilesMatching(L"F:", L"*").empty());
 
     // F:\ has no command file: A: is back, and the remembered "a:\" selects it.
     hDialog = OpenSaveAs();
@@ -215,7 +194,7 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     EXPECT_TRUE(full.icon);
     ASSERT_TRUE(BackToViewer());
     EXPECT_EQ(FileBytes(L"K:\\OLD.JPG"), oldBytes);
-    EXPECT_EQ(Files(L"K:\\*"), std::set<std::wstring>{L"OLD.JPG"});
+    EXPECT_EQ(FilesMatching(L"K:", L"*"), std::set<std::wstring>{L"OLD.JPG"});
 
     // A drive whose medium is gone.
     hDialog = OpenSaveAs();
@@ -226,12 +205,12 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     EXPECT_TRUE(failed.icon);
     ASSERT_TRUE(BackToViewer());
 
-    EXPECT_GT(Files(TempPattern()).size(), temporaryBefore.size())
+    EXPECT_GT(ViewerTemporaryFiles().size(), temporaryBefore.size())
         << "the running viewer keeps its temporary picture";
     DWORD exitCode = 1;
     ASSERT_TRUE(viewer->Close(&exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(Files(TempPattern()), temporaryBefore);
+    EXPECT_EQ(ViewerTemporaryFiles(), temporaryBefore);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 // StillView.exe of the build under test (STILLVIEW_EXE, a Unix path), as a Windows path.
@@ -37,6 +38,15 @@ class ViewerProcess {
   private:
     PROCESS_INFORMATION m_process{};
 };
+
+// The names of the files (not folders, not hidden dot files) in a folder that match a pattern.
+std::set<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern);
+
+// The temporary folder, without its final backslash.
+std::wstring TempFolder();
+
+// The temporary files the viewer makes ("Intern….jpeg" and its reservation).
+std::set<std::wstring> ViewerTemporaryFiles();
 
 // The largest position of a scroll bar control of another process.
 int ScrollMax(HWND hDialog, int nID);

@@ -16,32 +16,6 @@ std::wstring SampleFolder() {
     return SourcePath("res/sample");
 }
 
-// Every name in a folder that matches the pattern.
-std::set<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((folder + L"\\" + pattern).c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                names.insert(data.cFileName);
-            }
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
-std::wstring TempFolder() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    std::wstring path = folder;
-    if (!path.empty() && path.back() == L'\\') {
-        path.pop_back();
-    }
-    return path;
-}
-
 TEST(ViewerRun, EmptyCommandLineShowsTheSamplePictureOfTheCurrentFolder) {
     ViewerProcess viewer(L"", SampleFolder());
     ASSERT_TRUE(viewer.Started());
@@ -146,12 +120,12 @@ TEST(ViewerRun, RepeatedStartsAndEscapesLeaveNothingBehind) {
         ASSERT_EQ(exitCode, 0u);
     };
     startAndEscape();
-    std::set<std::wstring> temporary = FilesMatching(TempFolder(), L"Int*");
+    std::set<std::wstring> temporary = ViewerTemporaryFiles();
     std::set<std::wstring> settings = Settings();
     for (int i = 0; i < runs && !testing::Test::HasFatalFailure(); ++i) {
         startAndEscape();
     }
-    EXPECT_EQ(FilesMatching(TempFolder(), L"Int*"), temporary);
+    EXPECT_EQ(ViewerTemporaryFiles(), temporary);
     EXPECT_EQ(Settings(), settings);
 
     ViewerProcess first(L"", SampleFolder());

@@ -102,6 +102,24 @@ void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
                    reinterpret_cast<LPARAM>(viewer.Item(nBar)));
 }
 
+// Presses Save, names the file in the dialog opened on the folder, and reads the result.
+MessageBoxSeen SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folder,
+                                    const wchar_t* name) {
+    theApp.WriteProfileString(L"Path", L"SavePath", folder.c_str());
+    MessageBoxSeen result;
+    ModalScript script;
+    script
+        .Then(L"Varnolt -- Save As JPEG File",
+              [name](HWND hDialog) {
+                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, name);
+                  PostClick(hDialog, IDC_SAVE);
+              })
+        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+    viewer.Click(IDC_SAVE);
+    EXPECT_TRUE(script.Finished());
+    return result;
+}
+
 class JpegExport : public testing::Test {
   protected:
     void SetUp() override {
@@ -126,18 +144,7 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     ASSERT_LT(view.width, 500) << "zoomed in";
     ASSERT_EQ(view.x + view.width, 640) << "panned to the right edge";
 
-    theApp.WriteProfileString(L"Path", L"SavePath", (folder.Root() + L"\\").c_str());
-    MessageBoxSeen result;
-    ModalScript script;
-    script
-        .Then(L"Varnolt -- Save As JPEG File",
-              [](HWND hDialog) {
-                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, L"plate");
-                  PostClick(hDialog, IDC_SAVE);
-              })
-        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
-    viewer.Click(IDC_SAVE);
-    ASSERT_TRUE(script.Finished());
+    MessageBoxSeen result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
     std::wstring saved = folder.Path(L"PLATE.JPG");
     EXPECT_EQ(result.text, L"\t" + saved + L"\n\n\t   has been saved successfully.\t\t");
     EXPECT_FALSE(result.stopIcon);
@@ -197,27 +204,12 @@ TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
     EXPECT_EQ(CountWrongPoints(decoded, {0, 0, 640, 480}, 1.3, &checked), 0);
 }
 
-std::vector<std::wstring> FolderNames(const ScratchFolder& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW(folder.Path(L"*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                names.push_back(data.cFileName);
-            }
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
 TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     ViewerWindow viewer(picture);
     ViewerDlg& dlg = viewer.Dlg();
     std::wstring target = folder.Path(L"OLD.JPG");
     ASSERT_TRUE(WriteBytes(target, "the old evidence"));
-    std::vector<std::wstring> before = FolderNames(folder);
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
 
     lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
     EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary picture, no save";
@@ -226,23 +218,12 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     dlg.m_szTempFile[0] = '\0';
     EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary name, no save";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
-    EXPECT_EQ(FolderNames(folder), before) << "nothing half-written is left";
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing half-written is left";
 
     EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);
 
     // The same through the Save command: the path and the failure, with the stop icon.
-    theApp.WriteProfileString(L"Path", L"SavePath", folder.Path(L"missing\\").c_str());
-    MessageBoxSeen result;
-    ModalScript script;
-    script
-        .Then(L"Varnolt -- Save As JPEG File",
-              [](HWND hDialog) {
-                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, L"new");
-                  PostClick(hDialog, IDC_SAVE);
-              })
-        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
-    viewer.Click(IDC_SAVE);
-    EXPECT_TRUE(script.Finished());
+    MessageBoxSeen result = SaveThroughTheDialog(viewer, folder.Path(L"missing\\"), L"new");
     EXPECT_EQ(result.text, folder.Path(L"missing\\NEW.JPG") + L"\n  SAVE FAILED!");
     EXPECT_TRUE(result.stopIcon);
 }

@@ -462,23 +462,8 @@ TEST(ViewerTips, RelayedMouseMovesShowTheButtonTip) {
     EXPECT_TRUE(shown);
 }
 
-std::set<std::wstring> TemporaryNames() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((std::wstring(folder) + L"Int*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            names.insert(data.cFileName);
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
 TEST(ViewerTeardown, ClearsTheApplicationLinksAndLeavesNoTemporaryFile) {
-    std::set<std::wstring> before = TemporaryNames();
+    std::set<std::wstring> before = FileNames(TempFolder(), L"Int*");
     for (bool saved : {false, true}) {
         SCOPED_TRACE(saved ? "after a save" : "without a save");
         {
@@ -497,7 +482,7 @@ TEST(ViewerTeardown, ClearsTheApplicationLinksAndLeavesNoTemporaryFile) {
         }
         EXPECT_EQ(theApp.m_pMainTip, nullptr);
         EXPECT_EQ(theApp.m_hMainDlg, nullptr);
-        EXPECT_EQ(TemporaryNames(), before);
+        EXPECT_EQ(FileNames(TempFolder(), L"Int*"), before);
     }
 }
 

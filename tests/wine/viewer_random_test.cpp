@@ -207,21 +207,6 @@ std::wstring EnvironmentText(const wchar_t* name) {
     return value;
 }
 
-std::set<std::wstring> TemporaryNames() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((std::wstring(folder) + L"*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            names.insert(data.cFileName);
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
 // Run by with-small-disk.sh, which gives a tmpfs folder that fills after a few saves.
 TEST(ViewerRandomUse, KeepsTheViewSoundSavesWholeFilesAndLeaksNothing) {
     ScratchFolder fallback;
@@ -236,14 +221,14 @@ TEST(ViewerRandomUse, KeepsTheViewSoundSavesWholeFilesAndLeaksNothing) {
         user.Act();
     }
     AfxDeleteTempMaps();
-    std::set<std::wstring> temporary = TemporaryNames();
+    std::set<std::wstring> temporary = FileNames(TempFolder(), L"*");
     int gdiBefore = CountLiveGdiObjects();
     int windowsBefore = CountThreadWindows();
     DWORD start = ::GetTickCount();
     for (int step = 0; step < steps; ++step) {
         std::string action = user.Act();
         ExpectSoundView(viewer, action, step);
-        EXPECT_EQ(TemporaryNames(), temporary) << "step " << step << ": " << action;
+        EXPECT_EQ(FileNames(TempFolder(), L"*"), temporary) << "step " << step << ": " << action;
         if (HasFailure()) {
             break;
         }
