@@ -14,6 +14,7 @@ set(PORTABLE_SOURCES
   viewer/scroll_position.cpp
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
+  export/page_rect.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
