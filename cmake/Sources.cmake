@@ -29,6 +29,7 @@ set(FRAMEWORK_SOURCES
   framework/afx_exception.cpp
   framework/afx_file.cpp
   framework/afx_gdi.cpp
+  framework/afx_print_dialog.cpp
   framework/afx_string.cpp
   framework/afx_string_array.cpp
   framework/afx_tooltip.cpp
