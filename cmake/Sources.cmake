@@ -51,5 +51,6 @@ set(PRODUCT_SOURCES
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp
+  export/print_picture.cpp
   ${CONTROLS_SOURCES}
 )

@@ -63,7 +63,3 @@ void ViewerDlg::FollowToggle(int nClicked, int nOther, int mode) {
 void ViewerDlg::OnSavePicture() {
     ReleaseZoomToggles();
 }
-
-void ViewerDlg::OnPrintPicture() {
-    ReleaseZoomToggles();
-}
