@@ -34,28 +34,20 @@ fail() {
     finish 0
 }
 
-# Waits until COMMAND succeeds, for at most SECONDS.
-wait_until() {
-    local secs=$1 what=$2 deadline
-    shift 2
-    deadline=$((SECONDS + secs))
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || fail "$what: not so after $secs s"
-        sleep 0.1
-    done
-}
-
 out_dir() { "$HARNESS/cups-start.sh" 2>>"$work/error.txt"; }
-nothing_pending() { [ -z "$(lpstat -o "$QUEUE" 2>/dev/null)" ]; }
-refusing() { lpstat -a "$QUEUE" 2>/dev/null | grep -q "^$QUEUE not accepting"; }
+pending() { [ -n "$(lpstat -o "$QUEUE" 2>/dev/null)" ]; }
 newest_job() { lpstat -W all -o "$QUEUE" 2>/dev/null | awk '{ sub(/.*-/, "", $1); print $1 }' | sort -n | tail -n 1; }
 
 case $command in
 prepare)
     dir=$(out_dir) || fail "cups-start.sh failed"
-    wait_until 120 "queue $QUEUE idle" nothing_pending
+    # A job still on its way would land after the old printouts are removed.
+    deadline=$((SECONDS + 120))
+    while pending; do
+        [ $SECONDS -lt $deadline ] || fail "jobs still pending on $QUEUE after 120 s"
+        sleep 0.1
+    done
     rm -f "$dir"/*"${TITLE// /_}"*.pdf
-    say out "$dir"
     ;;
 read)
     dir=$(out_dir) || fail "cups-start.sh failed"
@@ -72,7 +64,7 @@ job)
     ;;
 reject)
     cupsreject "$QUEUE" || fail "cupsreject failed"
-    wait_until 30 "queue $QUEUE refusing jobs" refusing
+    lpstat -a "$QUEUE" | grep -q "^$QUEUE not accepting" || fail "$QUEUE still accepts jobs"
     ;;
 accept)
     out_dir >/dev/null || fail "cups-start.sh failed"
