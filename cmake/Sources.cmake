@@ -20,6 +20,7 @@ set(PORTABLE_SOURCES
   viewer/scroll_position.cpp
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
+  export/page_rect.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
@@ -34,6 +35,7 @@ set(FRAMEWORK_SOURCES
   framework/afx_exception.cpp
   framework/afx_file.cpp
   framework/afx_gdi.cpp
+  framework/afx_print_dialog.cpp
   framework/afx_string.cpp
   framework/afx_string_array.cpp
   framework/afx_tooltip.cpp
@@ -62,5 +64,6 @@ set(PRODUCT_SOURCES
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp
+  export/print_picture.cpp
   ${CONTROLS_SOURCES}
 )

@@ -10,6 +10,7 @@ add_executable(unit_tests
   tests/unit/layout_scaling_test.cpp
   tests/unit/mouse_mapping_test.cpp
   tests/unit/navigator_bounds_test.cpp
+  tests/unit/page_rect_test.cpp
   tests/unit/picture_path_test.cpp
   tests/unit/provenance_test.cpp
   tests/unit/resource_art_test.cpp

@@ -58,6 +58,11 @@ add_executable(wine_tests
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
   tests/wine/viewer_window.cpp
+  tests/wine/modal_dialog_answers.cpp
+  tests/wine/printed_picture.cpp
+  tests/wine/printer_defaults.cpp
+  tests/wine/printout.cpp
+  tests/wine/viewer_print_test.cpp
   tests/e2e/image_magick.cpp
   ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
@@ -77,6 +82,8 @@ add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
 add_wine_test(NAME wine.PaintTiming.1920x1080 SCREEN 1920x1080
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=PaintTiming.* LABEL wine)
+# Prints to the harness's PDF queue and reads the printout back.
+add_wine_test(NAME wine.ViewerPrint COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.* LABEL wine)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)

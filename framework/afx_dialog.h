@@ -52,12 +52,13 @@ class CDialog : public CWnd {
     virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK();
     virtual void OnCancel();
+    // The window a modal dialog belongs to: the given parent, else the main window.
+    HWND FindOwner() const;
 
     DECLARE_MESSAGE_MAP()
 
   private:
     static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND FindOwner() const;
     void RunModalLoop();
 
     bool m_bInModalLoop = false;

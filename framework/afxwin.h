@@ -10,6 +10,7 @@
 #include "afx_file.h"
 #include "afx_gdi.h"
 #include "afx_oblist.h"
+#include "afx_print_dialog.h"
 #include "afx_string.h"
 #include "afx_string_array.h"
 #include "afx_tooltip.h"

@@ -22,6 +22,7 @@
 #define IDS_PRINT_DONE 113
 #define IDS_SAVE_FAILED 114
 #define IDS_DISK_FULL 115
+#define IDS_PRINT_FAILED 116
 
 // Icon.
 #define IDR_MAINFRAME 128

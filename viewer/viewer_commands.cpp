@@ -59,7 +59,3 @@ void ViewerDlg::FollowToggle(int nClicked, int nOther, int mode) {
     bool bDown = ::SendDlgItemMessageW(m_hWnd, nClicked, BM_GETCHECK, 0, 0) == BST_CHECKED;
     m_nZoomMode = bDown ? mode : kNoZoom;
 }
-
-void ViewerDlg::OnPrintPicture() {
-    ReleaseZoomToggles();
-}

@@ -105,7 +105,13 @@ class ViewerDlg : public CDialog {
     void OnZoomInMode();
     void OnZoomOutMode();
     void OnSavePicture();
+
+    // Printing.
     void OnPrintPicture();
+    // 0 when nothing reached the printer, 1 when it took the page, 2 when it refused it.
+    int PrintWindowImage(HWND hWnd);
+    HDC ChoosePrinterDC();
+    HBITMAP CreateCaptureBitmap(HDC hDC, int nWidth, int nHeight);
 
     // Mouse.
     void OnLButtonDown(UINT nFlags, CPoint point);

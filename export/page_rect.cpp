@@ -1,0 +1,27 @@
+#include "page_rect.h"
+
+namespace {
+
+// A 4:3 size no wider than the given width: the height first, then the width back from it, both
+// truncated.
+PageRectSize FromWidth(int width) {
+    int height = 3 * width / 4;
+    return {4 * height / 3, height};
+}
+
+} // namespace
+
+PageRectSize FitPageRect(int pageWidth, int pageHeight) {
+    if (pageWidth < pageHeight) {
+        return FromWidth(pageWidth);
+    }
+    if (pageWidth == pageHeight) {
+        return {pageWidth, pageHeight};
+    }
+    int width = 4 * pageHeight / 3;
+    if (width > pageWidth) {
+        // A landscape page narrower than 4:3 would lose the picture's right edge.
+        return {pageWidth, 3 * pageWidth / 4};
+    }
+    return {width, pageHeight};
+}

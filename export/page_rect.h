@@ -1,0 +1,13 @@
+// Where a printed picture goes on the page: a 4:3 rectangle at the top-left corner of the
+// printable area, as large as the page allows.
+#pragma once
+
+struct PageRectSize {
+    int width;
+    int height;
+};
+
+// The picture's size in printer pixels for a printable area of pageWidth x pageHeight. A square
+// page takes the whole page. Integer divisions drop the remainder, so a portrait picture can end
+// one pixel short of the page's width.
+PageRectSize FitPageRect(int pageWidth, int pageHeight);

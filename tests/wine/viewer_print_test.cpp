@@ -1,0 +1,218 @@
+// The Print command end to end: the system's Print dialog answered in-process, the page printed
+// to the harness's PDF queue, read back and measured.
+#include "modal_dialog_answers.h"
+#include "printed_picture.h"
+#include "printer_defaults.h"
+#include "resource.h"
+#include "viewer_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const wchar_t kPrintTitle[] = L"Print";
+const wchar_t kResultCaption[] = L"Varnolt Digital Recorder KT-410";
+// Controls of the system's Print dialog.
+constexpr int kHelpButton = 0x040E;
+constexpr int kPrintToFile = 0x0410;
+constexpr int kSelection = 0x0421;
+constexpr int kPages = 0x0422;
+
+// A 4:3 picture whose top-left corner is the printable area's, as wide as that area (at most a
+// pixel less, from truncating divisions) and inside it.
+void ExpectFourToThreeAcrossTheWidth(const PrintedBox& box, const PrinterPage& printer) {
+    std::printf("printable area %d x %d at (%d, %d); picture %.1f x %.1f at (%.1f, %.1f)\n",
+                printer.width, printer.height, printer.offsetX, printer.offsetY, box.width,
+                box.height, box.left, box.top);
+    EXPECT_NEAR(box.left, printer.offsetX, 0.5);
+    EXPECT_NEAR(box.top, printer.offsetY, 0.5);
+    EXPECT_LE(box.left + box.width, printer.offsetX + printer.width + 0.5);
+    EXPECT_LE(box.top + box.height, printer.offsetY + printer.height + 0.5);
+    EXPECT_GE(box.width, printer.width - 1.5);
+    // The place is known to within a pixel from both ends of the inked part.
+    EXPECT_NEAR(box.height, box.width * 3 / 4, 1.5);
+}
+
+class ViewerPrint : public testing::Test {
+  protected:
+    void SetUp() override {
+        Readback("prepare");
+        ASSERT_FALSE(HasFailure());
+        m_viewer = std::make_unique<ViewerWindow>(SamplePicture());
+        m_viewer->Repaint();
+    }
+
+    ViewerDlg& Dlg() { return m_viewer->Dlg(); }
+
+    // Runs a command of the Unix side; its failure fails the test.
+    std::map<std::string, std::string> Readback(const std::string& command, int dpi = 300) {
+        std::map<std::string, std::string> findings = RunPrintReadback(command, dpi);
+        EXPECT_EQ(findings["done"], "1") << command << ": " << findings["error"];
+        return findings;
+    }
+
+    // The picture-area control's whole window, as the print captures it.
+    RECT PictureWindow() const {
+        RECT rect;
+        ::GetWindowRect(m_viewer->Item(IDC_PICTURE), &rect);
+        ::MapWindowPoints(nullptr, m_viewer->Dlg().m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    // Repaints the whole view, with or without the zoom caption, and captures the picture area.
+    AreaCapture PaintAndCapture(int printing) {
+        Dlg().m_bPrinting = printing;
+        ::RedrawWindow(Dlg().m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Dlg().m_bPrinting = 0;
+        return AreaCapture(Dlg().m_hWnd, PictureWindow());
+    }
+
+    // Clicks Print with the Print dialog answered by the given button; returns what came up.
+    std::vector<ShownDialog>
+    ClickPrint(int printDialogButton, const std::function<void(const ShownDialog&)>& onShow = {}) {
+        ModalDialogAnswers answers({{kPrintTitle, printDialogButton}, {kResultCaption, IDOK}});
+        answers.OnShow(onShow);
+        m_viewer->Click(IDC_PRINT);
+        EXPECT_FALSE(answers.TimedOut()) << "a dialog was left waiting";
+        PumpPendingMessages();
+        m_viewer->Repaint();
+        return answers.Shown();
+    }
+
+    // Prints with OK in the Print dialog and expects "Print job done." to follow.
+    void PrintExpectingDone() {
+        std::vector<ShownDialog> shown = ClickPrint(IDOK);
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_EQ(shown[1].text, L"Print job done.");
+        EXPECT_EQ(shown[1].icon, nullptr);
+    }
+
+    // Reads the printout back: one page titled with the document name, rendered.
+    RenderedPage ReadPrintout(int dpi) {
+        std::map<std::string, std::string> printout = Readback("read", dpi);
+        EXPECT_EQ(printout["title"], "Varnolt Print Document");
+        EXPECT_EQ(printout["pages"], "1");
+        std::printf("printout: page size %s\n", printout["size"].c_str());
+        RenderedPage page;
+        EXPECT_TRUE(page.Load());
+        return page;
+    }
+
+    std::unique_ptr<ViewerWindow> m_viewer;
+};
+
+TEST_F(ViewerPrint, ZoomedBrightViewFillsThePageWidthWithoutTheCaption) {
+    for (int i = 0; i < 3; ++i) {
+        ::SendMessageW(Dlg().m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    }
+    m_viewer->Click(IDC_BRIGHTER);
+    m_viewer->Click(IDC_BRIGHTER);
+    AreaCapture plain = PaintAndCapture(1);
+    AreaCapture captioned = PaintAndCapture(0);
+
+    int printingWhileOpen = -1;
+    std::vector<ShownDialog> shown = ClickPrint(IDOK, [&](const ShownDialog& dialog) {
+        if (dialog.title == kPrintTitle) {
+            printingWhileOpen = Dlg().m_bPrinting;
+        }
+    });
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].title, kPrintTitle);
+    EXPECT_EQ(printingWhileOpen, 1);
+    EXPECT_EQ(shown[1].title, kResultCaption);
+    EXPECT_EQ(shown[1].text, L"Print job done.");
+    EXPECT_EQ(shown[1].icon, nullptr);
+    EXPECT_EQ(Dlg().m_bPrinting, 0);
+
+    PrinterPage printer = DefaultPrinterPage();
+    ASSERT_LT(printer.width, printer.height) << "a portrait page";
+    RenderedPage page = ReadPrintout(printer.dpi * kRenderScale);
+    PicturePlacement placed = LocatePicture(page, plain);
+    PrintedBox box = InPrinterPixels(placed);
+    ExpectFourToThreeAcrossTheWidth(box, printer);
+
+    PageComparison comparison = CompareWithScreen(page, placed, plain, captioned);
+    EXPECT_GT(comparison.captionPixels, 200) << "the caption was on screen before the print";
+    EXPECT_EQ(comparison.captionOnPage, 0);
+    AreaCapture after(Dlg().m_hWnd, PictureWindow());
+    EXPECT_EQ(CaptionPixelsShown(after, plain, captioned), comparison.captionPixels)
+        << "the caption is back on screen";
+    EXPECT_LE(comparison.mismatched * 100, comparison.compared);
+}
+
+TEST_F(ViewerPrint, LandscapePageNarrowerThanFourToThreeKeepsThePictureOnIt) {
+    ScopedPrinterDefaults letterLandscape(DMPAPER_LETTER, DMORIENT_LANDSCAPE);
+    PrinterPage printer = DefaultPrinterPage();
+    ASSERT_GT(printer.width, printer.height);
+    ASSERT_LT(printer.width * 3, printer.height * 4) << "a page narrower than 4:3";
+    AreaCapture plain = PaintAndCapture(1);
+    PrintExpectingDone();
+
+    RenderedPage page = ReadPrintout(printer.dpi * kRenderScale);
+    ASSERT_GT(page.Width(), page.Height()) << "a landscape page";
+    PrintedBox box = InPrinterPixels(LocatePicture(page, plain));
+    ExpectFourToThreeAcrossTheWidth(box, printer);
+}
+
+TEST_F(ViewerPrint, CancelPrintsNothingShowsNothingAndReleasesTheToggles) {
+    ::SendMessageW(m_viewer->Item(IDC_ZOOM_IN_MODE), BM_SETCHECK, BST_UNCHECKED, 0);
+    ::SendMessageW(m_viewer->Item(IDC_ZOOM_OUT_MODE), BM_SETCHECK, BST_CHECKED, 0);
+    Dlg().m_nZoomMode = 1;
+    std::string jobBefore = Readback("job")["job"];
+
+    std::vector<ShownDialog> shown = ClickPrint(IDCANCEL);
+    ASSERT_EQ(shown.size(), 1u) << "no message after Cancel";
+    const ShownDialog& dialog = shown[0];
+    EXPECT_EQ(dialog.title, kPrintTitle);
+    EXPECT_EQ(dialog.visibleIds.count(kHelpButton), 0u) << "no Help button";
+    EXPECT_EQ(dialog.visibleIds.count(kPrintToFile), 0u) << "no print-to-file box";
+    EXPECT_EQ(dialog.enabledIds.count(kPages), 0u) << "no page range";
+    EXPECT_EQ(dialog.enabledIds.count(kSelection), 0u) << "no selection";
+    EXPECT_EQ(dialog.visibleIds.count(IDOK), 1u);
+
+    EXPECT_EQ(::SendMessageW(m_viewer->Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageW(m_viewer->Item(IDC_ZOOM_OUT_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(Dlg().m_nZoomMode, 5);
+    EXPECT_EQ(Dlg().m_bPrinting, 0);
+    // The spooler has the job as soon as the document ends, so none can be on its way.
+    EXPECT_EQ(Readback("job")["job"], jobBefore) << "no job reached the queue";
+}
+
+TEST_F(ViewerPrint, RefusedJobIsReportedAsFailedAndTheNextPrintWorks) {
+    Readback("reject");
+    ASSERT_FALSE(HasFailure());
+    std::vector<ShownDialog> shown = ClickPrint(IDOK);
+    Readback("accept");
+    ASSERT_FALSE(HasFailure());
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].title, kResultCaption);
+    EXPECT_EQ(shown[1].text, L"Print job failed.");
+    EXPECT_EQ(shown[1].icon, ::LoadIconW(nullptr, IDI_HAND));
+    EXPECT_EQ(Dlg().m_bPrinting, 0);
+
+    PrintExpectingDone();
+    ReadPrintout(20);
+}
+
+TEST_F(ViewerPrint, RepeatedPrintsLeaveNoGdiObjectsBehind) {
+    PrintExpectingDone();
+    AfxDeleteTempMaps();
+    int before = CountLiveGdiObjects();
+    for (int i = 0; i < 3; ++i) {
+        PrintExpectingDone();
+        ClickPrint(IDCANCEL);
+    }
+    AfxDeleteTempMaps();
+    int after = CountLiveGdiObjects();
+    std::printf("%d live GDI objects before, %d after three prints and three cancels\n", before,
+                after);
+    EXPECT_EQ(after, before);
+    // Leaves the queue idle and the printouts removed for whatever prints next.
+    Readback("prepare");
+}
+
+} // namespace
