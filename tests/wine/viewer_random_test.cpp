@@ -1,6 +1,6 @@
-// Hundreds of random user actions on the viewer, saves to a small disk among them, checking
-// after each that the view stays sound and every save is whole or absent, and at the end that
-// nothing leaked. STILLVIEW_RANDOM_ACTIONS sets how many (10,000 for a shift's worth).
+// Hundreds of random user actions on the viewer, saves to a small disk and prints among them,
+// checking after each that the view stays sound and every save is whole or absent, and at the
+// end that nothing leaked. STILLVIEW_RANDOM_ACTIONS sets how many (10,000 for a shift's worth).
 #include "gdiplus_image.h"
 #include "modal_script.h"
 #include "navigator_tracker.h"
@@ -37,7 +37,7 @@ class RandomUser {
     std::string Act() {
         ViewerDlg& dlg = m_viewer.Dlg();
         HWND hDlg = dlg.m_hWnd;
-        switch (Pick(m_saveFolder.empty() ? 9 : 12)) {
+        switch (Pick(m_saveFolder.empty() ? 9 : 14)) {
         case 0:
             PostClick(hDlg, PointIn(m_area));
             return "picture click";
@@ -91,8 +91,13 @@ class RandomUser {
         }
         case 10:
             return Save();
-        default:
+        case 11:
             return FreeSpace();
+        case 12:
+            return Print(IDCANCEL);
+        default:
+            // Every print leaves a document in the queue's folder: fewer of them.
+            return Pick(4) == 0 ? Print(IDOK) : "none";
         }
     }
 
@@ -137,6 +142,21 @@ class RandomUser {
         EXPECT_EQ(saved->Height(), 480u);
         ++m_goodSaves;
         return "save";
+    }
+
+    // Prints, or cancels in the Print dialog; a print must be reported done, a cancel not at all.
+    std::string Print(int button) {
+        MessageBoxSeen result;
+        ModalScript script;
+        script.Then(L"Print", [button](HWND hPrint) { PostCommand(hPrint, button); });
+        if (button == IDOK) {
+            script.Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+        }
+        m_viewer.Click(IDC_PRINT);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(result.text, button == IDOK ? L"Print job done." : L"");
+        EXPECT_EQ(m_viewer.Dlg().m_bPrinting, 0);
+        return button == IDOK ? "print" : "print cancelled";
     }
 
     std::string FreeSpace() {
