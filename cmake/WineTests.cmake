@@ -58,7 +58,6 @@ add_executable(wine_tests
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
   tests/wine/viewer_window.cpp
-  tests/wine/modal_dialog_answers.cpp
   tests/wine/printed_picture.cpp
   tests/wine/printer_defaults.cpp
   tests/wine/printout.cpp

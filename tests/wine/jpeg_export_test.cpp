@@ -103,10 +103,10 @@ void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
 }
 
 // Presses Save, names the file in the dialog opened on the folder, and reads the result.
-MessageBoxSeen SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folder,
-                                    const wchar_t* name) {
+ShownDialog SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folder,
+                                 const wchar_t* name) {
     theApp.WriteProfileString(L"Path", L"SavePath", folder.c_str());
-    MessageBoxSeen result;
+    ShownDialog result;
     ModalScript script;
     script
         .Then(L"Varnolt -- Save As JPEG File",
@@ -144,10 +144,10 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     ASSERT_LT(view.width, 500) << "zoomed in";
     ASSERT_EQ(view.x + view.width, 640) << "panned to the right edge";
 
-    MessageBoxSeen result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
+    ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
     std::wstring saved = folder.Path(L"PLATE.JPG");
     EXPECT_EQ(result.text, L"\t" + saved + L"\n\n\t   has been saved successfully.\t\t");
-    EXPECT_FALSE(result.stopIcon);
+    EXPECT_FALSE(result.StopIcon());
 
     RgbPicture decoded;
     ASSERT_TRUE(DecodeWithImageMagick(saved, &decoded));
@@ -223,9 +223,9 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);
 
     // The same through the Save command: the path and the failure, with the stop icon.
-    MessageBoxSeen result = SaveThroughTheDialog(viewer, folder.Path(L"missing\\"), L"new");
+    ShownDialog result = SaveThroughTheDialog(viewer, folder.Path(L"missing\\"), L"new");
     EXPECT_EQ(result.text, folder.Path(L"missing\\NEW.JPG") + L"\n  SAVE FAILED!");
-    EXPECT_TRUE(result.stopIcon);
+    EXPECT_TRUE(result.StopIcon());
 }
 
 TEST(JpegEncoder, IsFoundOnlyByItsExactMimeType) {

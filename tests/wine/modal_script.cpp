@@ -9,7 +9,7 @@ constexpr int kBoxText = 0xFFFF;
 constexpr int kBoxIcon = 0x0440;
 // A step whose window has not come by then is given up, and whatever is up is cancelled, so a
 // test fails instead of hanging in a modal loop.
-constexpr DWORD kStepTimeoutMs = 15000;
+constexpr DWORD kStepTimeoutMs = 60000;
 
 ModalScript* g_running = nullptr;
 
@@ -40,16 +40,33 @@ std::vector<HWND> VisibleDialogs() {
 
 } // namespace
 
-MessageBoxSeen ReadMessageBox(HWND hBox) {
-    MessageBoxSeen seen;
-    seen.caption = WindowText(hBox);
-    seen.text = WindowText(::GetDlgItem(hBox, kBoxText));
-    HWND hIcon = ::GetDlgItem(hBox, kBoxIcon);
-    seen.stopIcon = hIcon != nullptr && ::IsWindowVisible(hIcon) &&
-                    reinterpret_cast<HICON>(::SendMessageW(hIcon, STM_GETICON, 0, 0)) ==
-                        ::LoadIconW(nullptr, IDI_HAND);
-    seen.hasCancel = ::GetDlgItem(hBox, IDCANCEL) != nullptr;
-    return seen;
+namespace {
+
+BOOL CALLBACK RecordControl(HWND hControl, LPARAM lParam) {
+    auto* shown = reinterpret_cast<ShownDialog*>(lParam);
+    int id = ::GetDlgCtrlID(hControl);
+    LONG style = ::GetWindowLongW(hControl, GWL_STYLE);
+    if ((style & WS_VISIBLE) != 0) {
+        shown->visibleIds.insert(id);
+    }
+    if (::IsWindowEnabled(hControl)) {
+        shown->enabledIds.insert(id);
+    }
+    if (id == kBoxIcon && (style & WS_VISIBLE) != 0) {
+        shown->icon = reinterpret_cast<HICON>(::SendMessageW(hControl, STM_GETICON, 0, 0));
+    } else if (id == kBoxText) {
+        shown->text = WindowText(hControl);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+ShownDialog ReadDialog(HWND hDialog) {
+    ShownDialog shown;
+    shown.title = WindowText(hDialog);
+    ::EnumChildWindows(hDialog, &RecordControl, reinterpret_cast<LPARAM>(&shown));
+    return shown;
 }
 
 void PostClick(HWND hDialog, int nID) {
@@ -73,10 +90,10 @@ ModalScript& ModalScript::Then(const std::wstring& caption, std::function<void(H
     return *this;
 }
 
-ModalScript& ModalScript::Answer(const std::wstring& caption, int button, MessageBoxSeen* seen) {
-    return Then(caption, [button, seen](HWND hBox) {
-        *seen = ReadMessageBox(hBox);
-        PostClick(hBox, button);
+ModalScript& ModalScript::Answer(const std::wstring& caption, int button, ShownDialog* seen) {
+    return Then(caption, [button, seen](HWND hDialog) {
+        *seen = ReadDialog(hDialog);
+        PostClick(hDialog, button);
     });
 }
 

@@ -5,19 +5,25 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
-// What a message box showed.
-struct MessageBoxSeen {
-    std::wstring caption;
+// A dialog or message box as it was when it came up.
+struct ShownDialog {
+    std::wstring title;
+    // A message box's text and its icon (null when it shows none).
     std::wstring text;
-    bool stopIcon = false;
-    bool hasCancel = false;
+    HICON icon = nullptr;
+    // Controls with the visible style, and those enabled.
+    std::set<int> visibleIds;
+    std::set<int> enabledIds;
+
+    bool StopIcon() const { return icon != nullptr && icon == ::LoadIconW(nullptr, IDI_HAND); }
 };
 
-// Reads a message box of this thread.
-MessageBoxSeen ReadMessageBox(HWND hBox);
+// Reads a dialog of this thread.
+ShownDialog ReadDialog(HWND hDialog);
 
 class ModalScript {
   public:
@@ -29,9 +35,9 @@ class ModalScript {
     // The next step: once an enabled, visible window of this thread with this caption is up,
     // the action runs with it. Actions post the command that closes or answers the window.
     ModalScript& Then(const std::wstring& caption, std::function<void(HWND)> action);
-    // The next step answers a message box with this caption by pressing the button, and keeps
-    // what it showed.
-    ModalScript& Answer(const std::wstring& caption, int button, MessageBoxSeen* seen);
+    // The next step answers a dialog with this caption by pressing the button, and keeps what it
+    // showed.
+    ModalScript& Answer(const std::wstring& caption, int button, ShownDialog* seen);
 
     // Every step ran, and no window appeared that no step waited for.
     bool Finished() const { return m_next == m_steps.size() && m_unexpected.empty(); }

@@ -58,7 +58,7 @@ class SaveAsDialog : public testing::Test {
 TEST_F(SaveAsDialog, RefusesBadNamesAsksBeforeReplacingAndPublishesTheNormalisedPath) {
     std::vector<std::wstring> listed;
     std::wstring shownAtStart, afterDoubleClick, afterEmptyName;
-    MessageBoxSeen refusal, empty, listedReplace, unlistedReplace;
+    ShownDialog refusal, empty, listedReplace, unlistedReplace;
     ModalScript script;
     script
         .Then(kDialogCaption,
@@ -99,13 +99,13 @@ TEST_F(SaveAsDialog, RefusesBadNamesAsksBeforeReplacingAndPublishesTheNormalised
 
     EXPECT_EQ(refusal.text, L" A file name cannot contain any of the following characters:\n"
                             L" \t\t \\ / : * ? \" < > |");
-    EXPECT_FALSE(refusal.stopIcon);
+    EXPECT_FALSE(refusal.StopIcon());
     EXPECT_EQ(empty.text, L" Please insert a file name!");
     EXPECT_EQ(afterEmptyName, L"TGRNPIC.JPG");
     EXPECT_EQ(listedReplace.text, L"\tThe file " + folderWithSlash +
                                       L" TGRNPIC.JPG already exists. \t\n\tDo you want to "
                                       L"replace it?");
-    EXPECT_TRUE(listedReplace.hasCancel);
+    EXPECT_TRUE(listedReplace.visibleIds.count(IDCANCEL) != 0);
     EXPECT_EQ(unlistedReplace.text, L"\tThe file " + folderWithSlash +
                                         L" LATE.JPG already exists. \t\n\tDo you want to "
                                         L"replace it?");

@@ -1,6 +1,6 @@
 // The Print command end to end: the system's Print dialog answered in-process, the page printed
 // to the harness's PDF queue, read back and measured.
-#include "modal_dialog_answers.h"
+#include "modal_script.h"
 #include "printed_picture.h"
 #include "printer_defaults.h"
 #include "resource.h"
@@ -74,13 +74,26 @@ class ViewerPrint : public testing::Test {
     // Clicks Print with the Print dialog answered by the given button; returns what came up.
     std::vector<ShownDialog>
     ClickPrint(int printDialogButton, const std::function<void(const ShownDialog&)>& onShow = {}) {
-        ModalDialogAnswers answers({{kPrintTitle, printDialogButton}, {kResultCaption, IDOK}});
-        answers.OnShow(onShow);
+        std::vector<ShownDialog> shown;
+        auto answerWith = [&](int button) {
+            return [&, button](HWND hDialog) {
+                shown.push_back(ReadDialog(hDialog));
+                if (onShow) {
+                    onShow(shown.back());
+                }
+                PostClick(hDialog, button);
+            };
+        };
+        ModalScript script;
+        script.Then(kPrintTitle, answerWith(printDialogButton));
+        if (printDialogButton == IDOK) {
+            script.Then(kResultCaption, answerWith(IDOK));
+        }
         m_viewer->Click(IDC_PRINT);
-        EXPECT_FALSE(answers.TimedOut()) << "a dialog was left waiting";
+        EXPECT_TRUE(script.Finished()) << "a dialog was left waiting or came unasked";
         PumpPendingMessages();
         m_viewer->Repaint();
-        return answers.Shown();
+        return shown;
     }
 
     // Prints with OK in the Print dialog and expects "Print job done." to follow.

@@ -115,7 +115,7 @@ class RandomUser {
         std::wstring name = L"S" + std::to_wstring(Pick(6)) + L".JPG";
         std::map<std::wstring, std::string> before = FolderFiles();
         theApp.WriteProfileString(L"Path", L"SavePath", (m_saveFolder + L"\\").c_str());
-        MessageBoxSeen result;
+        ShownDialog result;
         ModalScript script;
         script.Then(kSaveAsCaption, [&](HWND hSaveAs) {
             ::SetDlgItemTextW(hSaveAs, IDC_FILE_NAME, name.c_str());
@@ -128,7 +128,7 @@ class RandomUser {
         m_viewer.Click(IDC_SAVE);
         EXPECT_TRUE(script.Finished());
         std::map<std::wstring, std::string> after = FolderFiles();
-        if (result.stopIcon) {
+        if (result.StopIcon()) {
             EXPECT_EQ(after, before) << "a failed save leaves the folder as it was";
             ++m_failedSaves;
             return "save failed";
@@ -146,7 +146,7 @@ class RandomUser {
 
     // Prints, or cancels in the Print dialog; a print must be reported done, a cancel not at all.
     std::string Print(int button) {
-        MessageBoxSeen result;
+        ShownDialog result;
         ModalScript script;
         script.Then(L"Print", [button](HWND hPrint) { PostCommand(hPrint, button); });
         if (button == IDOK) {
