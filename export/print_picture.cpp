@@ -2,12 +2,12 @@
 // screen and stretched to a 4:3 rectangle at the top-left corner of one page.
 #include "viewer_dlg.h"
 
+#include "export_message.h"
 #include "page_rect.h"
 #include "resource.h"
 
 namespace {
 
-const wchar_t kResultCaption[] = L"Varnolt Digital Recorder KT-410";
 const wchar_t kDocumentName[] = L"Varnolt Print Document";
 
 // What PrintWindowImage reports.
@@ -47,7 +47,7 @@ void ViewerDlg::OnPrintPicture() {
     if (result != kNothingSent) {
         CString text;
         text.LoadString(result == kPrinted ? IDS_PRINT_DONE : IDS_PRINT_FAILED);
-        ::MessageBoxW(m_hWnd, text, kResultCaption, MB_OK | (result == kPrinted ? 0 : MB_ICONHAND));
+        MessageBox(text, kRecorderCaption, MB_OK | (result == kPrinted ? 0 : MB_ICONHAND));
     }
     m_bPrinting = 0;
     // The screen still shows the view as it was printed, without its caption, and the dialogs
