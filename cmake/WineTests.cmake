@@ -63,9 +63,10 @@ add_executable(wine_tests
   tests/wine/printout.cpp
   tests/wine/viewer_print_test.cpp
   tests/e2e/image_magick.cpp
+  tests/common/test_files.cpp
   ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
-target_include_directories(wine_tests PRIVATE tests/e2e)
+target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
@@ -92,7 +93,9 @@ endforeach()
 
 # End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
 add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
-  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp)
+  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
+  tests/common/test_files.cpp)
+target_include_directories(e2e_tests PRIVATE tests/common)
 target_link_libraries(e2e_tests PRIVATE gtest_main)
 add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)
 add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)

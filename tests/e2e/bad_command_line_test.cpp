@@ -46,7 +46,7 @@ std::wstring Sample() {
 int RunAndEscape(const std::wstring& commandTail) {
     std::set<std::wstring> before = ViewerTemporaryFiles();
     ViewerProcess viewer(commandTail, WorkFolder());
-    EXPECT_TRUE(viewer.Started());
+    EXPECT_TRUE(viewer.Started()) << "error " << viewer.StartError();
     DWORD start = ::GetTickCount();
     HWND hWnd = viewer.WaitForWindow(kShowDeadlineMs);
     EXPECT_NE(hWnd, nullptr) << "no window within " << kShowDeadlineMs << " ms";

@@ -158,7 +158,7 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     Click(hDialog, IDCANCEL);
     ASSERT_TRUE(BackToViewer()) << "Cancel shows no message";
     EXPECT_EQ(RememberedFolder(), L"(none)");
-    EXPECT_TRUE(FilesMatching(L"F:", L"*").empty());
+    EXPECT_TRUE(FileNames(L"F:", L"*").empty());
 
     // F:\ has no command file: A: is back, and the remembered "a:\" selects it.
     hDialog = OpenSaveAs();
@@ -194,7 +194,7 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     EXPECT_TRUE(full.icon);
     ASSERT_TRUE(BackToViewer());
     EXPECT_EQ(FileBytes(L"K:\\OLD.JPG"), oldBytes);
-    EXPECT_EQ(FilesMatching(L"K:", L"*"), std::set<std::wstring>{L"OLD.JPG"});
+    EXPECT_EQ(FileNames(L"K:", L"*"), std::set<std::wstring>{L"OLD.JPG"});
 
     // A drive whose medium is gone.
     hDialog = OpenSaveAs();

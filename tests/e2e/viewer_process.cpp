@@ -87,6 +87,7 @@ ViewerProcess::ViewerProcess(const std::wstring& arguments, const std::wstring& 
     if (!::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
                           &m_process)) {
+        m_startError = ::GetLastError();
         m_process = PROCESS_INFORMATION{};
     }
 }
@@ -172,31 +173,6 @@ int ScrollMax(HWND hDialog, int nID) {
     return info.nMax;
 }
 
-std::set<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((folder + L"\\" + pattern).c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && data.cFileName[0] != L'.') {
-                names.insert(data.cFileName);
-            }
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    return names;
-}
-
-std::wstring TempFolder() {
-    wchar_t folder[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, folder);
-    std::wstring path = folder;
-    if (!path.empty() && path.back() == L'\\') {
-        path.pop_back();
-    }
-    return path;
-}
-
 std::set<std::wstring> ViewerTemporaryFiles() {
-    return FilesMatching(TempFolder(), L"Int*");
+    return FileNames(TempFolder(), L"Int*");
 }

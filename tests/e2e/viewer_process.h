@@ -1,6 +1,8 @@
 // Starts the real StillView.exe and looks at it from outside, as a user's tools would.
 #pragma once
 
+#include "test_files.h"
+
 #include <windows.h>
 
 #include <set>
@@ -21,6 +23,8 @@ class ViewerProcess {
     ViewerProcess& operator=(const ViewerProcess&) = delete;
 
     bool Started() const { return m_process.hProcess != nullptr; }
+    // Why the process could not be started.
+    DWORD StartError() const { return m_startError; }
     // The viewer's dialog once it is visible, null if none appears before the deadline.
     HWND WaitForWindow(DWORD timeoutMs = 20000);
     // True once the process has ended, with its exit code.
@@ -37,13 +41,8 @@ class ViewerProcess {
 
   private:
     PROCESS_INFORMATION m_process{};
+    DWORD m_startError = ERROR_SUCCESS;
 };
-
-// The names of the files (not folders, not hidden dot files) in a folder that match a pattern.
-std::set<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern);
-
-// The temporary folder, without its final backslash.
-std::wstring TempFolder();
 
 // The temporary files the viewer makes ("Intern….jpeg" and its reservation).
 std::set<std::wstring> ViewerTemporaryFiles();

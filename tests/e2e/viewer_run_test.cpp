@@ -153,7 +153,7 @@ TEST_P(MalformedPicture, GivesAnEmptyViewAndANormalExit) {
 }
 
 std::vector<std::wstring> MalformedFiles() {
-    std::set<std::wstring> names = FilesMatching(SourcePath("tests/corpus/malformed"), L"*");
+    std::set<std::wstring> names = FileNames(SourcePath("tests/corpus/malformed"), L"*");
     return std::vector<std::wstring>(names.begin(), names.end());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "afxwin.h"
+#include "test_files.h"
 
 #include <functional>
 #include <set>
@@ -78,12 +79,6 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
 
 bool FileExists(const std::wstring& path);
-
-// The names of the files (not folders, not dot files) in a folder that match a pattern.
-std::set<std::wstring> FileNames(const std::wstring& folder, const std::wstring& pattern);
-
-// The temporary folder, without its final backslash.
-std::wstring TempFolder();
 
 // A file of the source tree (STILLVIEW_SOURCE_DIR), as a Windows path through the Z: drive.
 std::wstring SourceFile(const char* relativePath);
