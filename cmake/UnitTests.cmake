@@ -3,6 +3,8 @@ include(GoogleTest)
 
 add_executable(unit_tests
   tests/unit/afx_command_line_test.cpp
+  tests/unit/bench_table_test.cpp
+  tools/bench/bench_table.cpp
   tests/unit/afx_object_test.cpp
   tests/unit/afx_oblist_test.cpp
   tests/unit/image_header_fuzz_test.cpp

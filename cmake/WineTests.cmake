@@ -54,7 +54,6 @@ add_executable(wine_tests
   tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_mouse_test.cpp
-  tests/wine/viewer_paint_timing_test.cpp
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
   tests/wine/viewer_window.cpp
@@ -80,8 +79,6 @@ add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT LABEL wine
   --gtest_filter=ViewerRandomUse.*)
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
-add_wine_test(NAME wine.PaintTiming.1920x1080 SCREEN 1920x1080
-  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=PaintTiming.* LABEL wine)
 # Prints to the harness's PDF queue and reads the printout back.
 add_wine_test(NAME wine.ViewerPrint COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.* LABEL wine)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
@@ -104,6 +101,8 @@ add_wine_test(NAME e2e.SaveToDrives HOST_SCRIPT
   COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/save-to-drives.sh $<TARGET_FILE:e2e_tests> LABEL e2e)
 set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e.SaveToDrives PROPERTIES
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
+
+include(cmake/Bench.cmake)
 
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed
 # page, checked against a real Wine with a prefix of its own.

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# usage: tools/benchmark.sh [--quick]
+# Installs what is missing, builds the x86_64 program with the benchmark's programs, and times
+# the viewer against the least the imaging library must do, in one Wine session on a
+# 1920 x 1080 virtual screen: one table of medians of alternating runs (7 of each side).
+# --quick runs each row once.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
+BUILD_ROOT=${STILLVIEW_BUILD_ROOT:-$ROOT/build}
+mkdir -p "$BUILD_ROOT"
+
+"$ROOT/tools/install-deps.sh"
+for target in StillView bench_floor stillview_bench; do
+    "$ROOT/tools/build.sh" "$BUILD_ROOT" win64 "$target" >"$BUILD_ROOT/win64-bench-build.log" 2>&1 \
+        || { tail -n 60 "$BUILD_ROOT/win64-bench-build.log"; echo "build of $target failed"; exit 1; }
+done
+
+export STILLVIEW_WINEPREFIX=$BUILD_ROOT/win64/wineprefix
+"$ROOT/tests/harness/wine-session.sh" --screen 1920x1080 -- \
+    "$ROOT/tools/bench/run-bench.sh" "$BUILD_ROOT/win64" "$@"
