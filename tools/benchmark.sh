@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# usage: tools/benchmark.sh [--quick]
+# usage: tools/benchmark.sh [--quick | --runs N] [--open-only]
 # Installs what is missing, builds the x86_64 program with the benchmark's programs, and times
 # the viewer against the least the imaging library must do, in one Wine session on a
 # 1920 x 1080 virtual screen: one table of medians of alternating runs (7 of each side).
-# --quick runs each row once.
+# --quick runs each row once; --runs N and --open-only as for tools/bench/run-bench.sh.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)

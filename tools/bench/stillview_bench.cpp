@@ -1,7 +1,7 @@
 // The benchmark: the viewer against the least the imaging library must do, in alternating runs,
 // printed as one table.
 //
-// usage: stillview_bench [--runs N] VIEWER_EXE FLOOR_EXE SAMPLE_BMP SCRATCH_FOLDER
+// usage: stillview_bench [--runs N] [--open-only] VIEWER_EXE FLOOR_EXE SAMPLE_BMP SCRATCH_FOLDER
 // (Windows paths). Exits with 1 when a row could not be measured.
 #include "bench_pictures.h"
 #include "bench_table.h"
@@ -20,6 +20,7 @@ namespace {
 
 struct Options {
     int runs = 7;
+    bool openOnly = false;
     std::wstring viewer;
     std::wstring floor;
     std::wstring sample;
@@ -33,9 +34,13 @@ bool ParseOptions(Options* options) {
         return false;
     }
     int next = 1;
-    if (argc > 2 && std::wstring(argv[1]) == L"--runs") {
-        options->runs = _wtoi(argv[2]);
-        next = 3;
+    if (argc > next + 1 && std::wstring(argv[next]) == L"--runs") {
+        options->runs = _wtoi(argv[next + 1]);
+        next += 2;
+    }
+    if (argc > next && std::wstring(argv[next]) == L"--open-only") {
+        options->openOnly = true;
+        ++next;
     }
     bool ok = argc - next == 4 && options->runs > 0;
     if (ok) {
@@ -110,7 +115,8 @@ bool Complete(const std::vector<BenchRow>& rows) {
 int main() {
     Options options;
     if (!ParseOptions(&options)) {
-        std::fprintf(stderr, "usage: stillview_bench [--runs N] VIEWER_EXE FLOOR_EXE SAMPLE_BMP "
+        std::fprintf(stderr, "usage: stillview_bench [--runs N] [--open-only] VIEWER_EXE FLOOR_EXE "
+                             "SAMPLE_BMP "
                              "SCRATCH_FOLDER\n");
         return 64;
     }
@@ -137,10 +143,15 @@ int main() {
     std::vector<BenchRow> rows;
     std::vector<BenchRow> memoryRows;
     for (const OpenCase& open : cases) {
-        MeasureOpen(options, area, open, &rows, &memoryRows);
+        if (open.timeOpen || !options.openOnly) {
+            MeasureOpen(options, area, open, &rows, &memoryRows);
+        }
     }
-    for (BenchRow& row : MeasureViewerInProcess(options.sample, options.scratch, options.runs)) {
-        rows.push_back(row);
+    if (!options.openOnly) {
+        for (BenchRow& row :
+             MeasureViewerInProcess(options.sample, options.scratch, options.runs)) {
+            rows.push_back(row);
+        }
     }
     rows.insert(rows.end(), memoryRows.begin(), memoryRows.end());
 
