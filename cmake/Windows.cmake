@@ -12,10 +12,12 @@ add_link_options(-static)
 
 set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export controls res)
 
+include(cmake/DelayLoad.cmake)
 add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
 target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
-target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool gdi32 user32 ole32 bcrypt
-  version)
+add_dependencies(stillview_core delay_load_libraries)
+target_link_libraries(stillview_core PUBLIC ${DELAY_LOADED_LIBRARIES} gdiplus comctl32 winspool
+  gdi32 user32 ole32)
 
 # The resources go into every executable that creates the program's windows.
 set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)

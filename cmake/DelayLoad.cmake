@@ -1,0 +1,29 @@
+# Libraries that only Save and Print call are loaded at their first call, not before the picture
+# is up: comdlg32 brings the shell library and the spooler with it, and bcrypt starts its crypto
+# backend. Import libraries that load lazily are made from the functions the program calls
+# (32-bit names carry their stdcall argument size).
+set(DELAY_LOAD_comdlg32 PrintDlgW@4)
+set(DELAY_LOAD_bcrypt BCryptOpenAlgorithmProvider@16 BCryptCreateHash@28 BCryptHashData@16
+  BCryptFinishHash@16 BCryptDestroyHash@4 BCryptCloseAlgorithmProvider@8)
+set(DELAY_LOAD_version GetFileVersionInfoSizeW@8 GetFileVersionInfoW@16 VerQueryValueW@16)
+
+set(DELAY_LOADED_LIBRARIES)
+foreach(dll comdlg32 bcrypt version)
+  set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+  foreach(symbol ${DELAY_LOAD_${dll}})
+    if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+      string(REGEX REPLACE "@[0-9]+$" "" symbol ${symbol})
+    endif()
+    string(APPEND def "${symbol}\n")
+  endforeach()
+  set(def_file ${CMAKE_BINARY_DIR}/delayload/${dll}.def)
+  set(lib_file ${CMAKE_BINARY_DIR}/delayload/lib${dll}_delayed.a)
+  file(WRITE ${def_file}.in "${def}")
+  configure_file(${def_file}.in ${def_file} COPYONLY)
+  add_custom_command(OUTPUT ${lib_file}
+    COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${def_file} --dllname ${dll}.dll
+      --output-delaylib ${lib_file}
+    DEPENDS ${def_file} VERBATIM)
+  list(APPEND DELAY_LOADED_LIBRARIES ${lib_file})
+endforeach()
+add_custom_target(delay_load_libraries DEPENDS ${DELAY_LOADED_LIBRARIES})
