@@ -80,13 +80,19 @@ void ViewerDlg::RecordSource(const std::wstring& path, GdiplusImage& picture) {
     m_strSourcePath = length > 0 && length < kPicturePathCapacity ? fullPath : path.c_str();
     m_nSourceWidth = static_cast<int>(picture.Width());
     m_nSourceHeight = static_cast<int>(picture.Height());
-    m_pSourceDigest = new SourceDigest(static_cast<const wchar_t*>(m_strSourcePath));
+}
+
+void ViewerDlg::StartSourceDigest() {
+    if (m_pSourceDigest == nullptr && !m_strSourcePath.IsEmpty()) {
+        m_pSourceDigest = new SourceDigest(static_cast<const wchar_t*>(m_strSourcePath));
+    }
 }
 
 ExportRecord ViewerDlg::RecordOfView() {
     ExportRecord record;
     record.program = ProgramNameAndVersion();
     record.sourcePath = Utf8(m_strSourcePath);
+    StartSourceDigest();
     if (m_pSourceDigest != nullptr && m_pSourceDigest->Wait()) {
         record.sourceBytes = m_pSourceDigest->Bytes();
         record.sourceSha256 = m_pSourceDigest->Sha256();

@@ -129,6 +129,9 @@ class ViewerDlg : public CDialog {
   private:
     bool RenderViewInto(GdiplusImage& picture);
     void RecordSource(const std::wstring& path, GdiplusImage& picture);
+    // Starts hashing the recorded source file, once; until then the file is read by no one but
+    // the decoder, so the picture comes up first.
+    void StartSourceDigest();
     ExportRecord RecordOfView();
     void AppendAboutItem();
     void DeleteTempFiles();

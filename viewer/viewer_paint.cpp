@@ -24,6 +24,7 @@ void ViewerDlg::OnPaint() {
     if (!IsIconic()) {
         DrawNavigator();
         DrawPicture();
+        StartSourceDigest();
         return;
     }
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
