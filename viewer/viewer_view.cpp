@@ -11,13 +11,14 @@
 
 namespace {
 
-void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup) {
+// The position call that follows redraws the bar anyway, so a bar may skip drawing its page.
+void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup, BOOL bRedrawPage) {
     ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_PAGE;
     info.nPage = static_cast<UINT>(setup.nPage);
-    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
+    ::SetScrollInfo(hBar, SB_CTL, &info, bRedrawPage);
     ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
 }
 
@@ -70,9 +71,9 @@ void ViewerDlg::UpdateTrackerFromView() {
 
 void ViewerDlg::UpdateScrollBars() {
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_VSCROLL),
-                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY));
+                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY), FALSE);
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_HSCROLL),
-                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX));
+                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX), TRUE);
 }
 
 void ViewerDlg::RefreshAfterZoom() {
