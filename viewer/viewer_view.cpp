@@ -11,14 +11,13 @@
 
 namespace {
 
-// The position call that follows redraws the bar anyway, so a bar may skip drawing its page.
-void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup, BOOL bRedrawPage) {
+void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup) {
     ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_PAGE;
     info.nPage = static_cast<UINT>(setup.nPage);
-    ::SetScrollInfo(hBar, SB_CTL, &info, bRedrawPage);
+    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
     ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
 }
 
@@ -71,9 +70,9 @@ void ViewerDlg::UpdateTrackerFromView() {
 
 void ViewerDlg::UpdateScrollBars() {
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_VSCROLL),
-                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY), FALSE);
+                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY));
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_HSCROLL),
-                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX), TRUE);
+                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX));
 }
 
 void ViewerDlg::RefreshAfterZoom() {
