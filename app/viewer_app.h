@@ -3,6 +3,10 @@
 #pragma once
 
 #include "afxwin.h"
+#include "picture_load.h"
+
+#include <memory>
+#include <string>
 
 // Marks a running copy for the whole session.
 extern const wchar_t kInstanceEventName[];
@@ -21,6 +25,12 @@ class ViewerApp : public CWinApp {
     int ExitInstance() override;
     BOOL ProcessMessageFilter(int code, LPMSG lpMsg) override;
 
+    // Starts decoding the picture at path on a thread of its own, for TakePicture.
+    void StartPictureLoad(const std::wstring& path);
+    // The picture at path with its working picture: the one started ahead if it was this file,
+    // otherwise loaded now. A load started for another file is dropped.
+    LoadedPicture TakePicture(const std::wstring& path);
+
   protected:
     DECLARE_MESSAGE_MAP()
 
@@ -28,6 +38,8 @@ class ViewerApp : public CWinApp {
     // False when another copy already holds the event.
     bool ClaimSingleInstance();
     bool IsMainDialogMessage(const MSG& msg) const;
+
+    std::unique_ptr<PictureLoad> m_pPictureLoad;
 };
 
 extern ViewerApp theApp;
