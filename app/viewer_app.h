@@ -1,5 +1,6 @@
-// The application object: starts the shared services, refuses a second copy, runs the viewer
-// as its main window, and relays the viewer's messages to its button tooltips.
+// The application object: starts the shared services, refuses a second copy, starts decoding
+// the picture, runs the viewer as its main window, and relays the viewer's messages to its button
+// tooltips.
 #pragma once
 
 #include "afxwin.h"
