@@ -1,9 +1,12 @@
 #include "viewer_app.h"
 
 #include "gdiplus_session.h"
+#include "picture_path.h"
 #include "viewer_dlg.h"
 
 #include <commctrl.h>
+
+#include <utility>
 
 const wchar_t kInstanceEventName[] = L"{323D0D09-35B4-4709-9C94-B929A4874A55}";
 
@@ -14,7 +17,6 @@ END_MESSAGE_MAP()
 ViewerApp::ViewerApp() = default;
 
 BOOL ViewerApp::InitInstance() {
-    ::InitCommonControls();
     CWinApp::InitInstance();
     SetRegistryKey(L"Varnolt");
     LoadStdProfileSettings(4);
@@ -23,6 +25,9 @@ BOOL ViewerApp::InitInstance() {
         return FALSE;
     }
     m_gdiplusToken = StartImaging();
+    // The decode takes most of the start-up; it runs while the window and its controls are made.
+    StartPictureLoad(PicturePathFromCommandLine(m_lpCmdLine));
+    ::InitCommonControls();
 
     ViewerDlg dlg(nullptr);
     m_pMainWnd = &dlg;
@@ -41,7 +46,21 @@ bool ViewerApp::ClaimSingleInstance() {
     return true;
 }
 
+void ViewerApp::StartPictureLoad(const std::wstring& path) {
+    m_pPictureLoad.reset(new PictureLoad(path));
+}
+
+LoadedPicture ViewerApp::TakePicture(const std::wstring& path) {
+    std::unique_ptr<PictureLoad> ahead = std::move(m_pPictureLoad);
+    if (ahead != nullptr && ahead->Path() == path) {
+        return ahead->Take();
+    }
+    return LoadPictureFile(path);
+}
+
 int ViewerApp::ExitInstance() {
+    // Images must go before the imaging library does.
+    m_pPictureLoad.reset();
     if (m_gdiplusToken != 0) {
         StopImaging(m_gdiplusToken);
         m_gdiplusToken = 0;

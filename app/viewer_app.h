@@ -1,8 +1,13 @@
-// The application object: starts the shared services, refuses a second copy, runs the viewer
-// as its main window, and relays the viewer's messages to its button tooltips.
+// The application object: starts the shared services, refuses a second copy, starts decoding
+// the picture, runs the viewer as its main window, and relays the viewer's messages to its button
+// tooltips.
 #pragma once
 
 #include "afxwin.h"
+#include "picture_load.h"
+
+#include <memory>
+#include <string>
 
 // Marks a running copy for the whole session.
 extern const wchar_t kInstanceEventName[];
@@ -21,6 +26,12 @@ class ViewerApp : public CWinApp {
     int ExitInstance() override;
     BOOL ProcessMessageFilter(int code, LPMSG lpMsg) override;
 
+    // Starts decoding the picture at path on a thread of its own, for TakePicture.
+    void StartPictureLoad(const std::wstring& path);
+    // The picture at path with its working picture: the one started ahead if it was this file,
+    // otherwise loaded now. A load started for another file is dropped.
+    LoadedPicture TakePicture(const std::wstring& path);
+
   protected:
     DECLARE_MESSAGE_MAP()
 
@@ -28,6 +39,8 @@ class ViewerApp : public CWinApp {
     // False when another copy already holds the event.
     bool ClaimSingleInstance();
     bool IsMainDialogMessage(const MSG& msg) const;
+
+    std::unique_ptr<PictureLoad> m_pPictureLoad;
 };
 
 extern ViewerApp theApp;

@@ -1,14 +1,17 @@
 # Libraries that only Save and Print call are loaded at their first call, not before the picture
 # is up: comdlg32 brings the shell library and the spooler with it, and bcrypt starts its crypto
-# backend. Import libraries that load lazily are made from the functions the program calls
+# backend. The common controls, which bring the display driver with them, are loaded at start-up's
+# explicit call, once the picture's decode is running beside it, rather than before the program's
+# first line. Import libraries that load lazily are made from the functions the program calls
 # (32-bit names carry their stdcall argument size).
 set(DELAY_LOAD_comdlg32 PrintDlgW@4)
 set(DELAY_LOAD_bcrypt BCryptOpenAlgorithmProvider@16 BCryptCreateHash@28 BCryptHashData@16
   BCryptFinishHash@16 BCryptDestroyHash@4 BCryptCloseAlgorithmProvider@8)
+set(DELAY_LOAD_comctl32 InitCommonControls@0)
 set(DELAY_LOAD_version GetFileVersionInfoSizeW@8 GetFileVersionInfoW@16 VerQueryValueW@16)
 
 set(DELAY_LOADED_LIBRARIES)
-foreach(dll comdlg32 bcrypt version)
+foreach(dll comdlg32 bcrypt version comctl32)
   set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
   foreach(symbol ${DELAY_LOAD_${dll}})
     if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")

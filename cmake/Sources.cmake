@@ -49,6 +49,7 @@ set(PRODUCT_SOURCES
   imaging/gdiplus_drawing.cpp
   imaging/gdiplus_image.cpp
   imaging/gdiplus_session.cpp
+  imaging/picture_load.cpp
   app/viewer_app.cpp
   app/about_dlg.cpp
   export/drive_list.cpp

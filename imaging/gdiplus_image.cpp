@@ -2,6 +2,7 @@
 
 #include "file_byte_source.h"
 
+#include <atomic>
 #include <new>
 
 using namespace Gdiplus;
@@ -33,7 +34,8 @@ GpStatus GdiplusImage::Record(GpStatus status) {
 
 namespace {
 
-int g_filesHandedToDecoder = 0;
+// Counted on the loading thread, read on the window's.
+std::atomic<int> g_filesHandedToDecoder{0};
 
 } // namespace
 

@@ -52,9 +52,6 @@ const ButtonTip kButtonTips[] = {
 
 const wchar_t* const kQualityNames[] = {L"Fair Quality", L"Good Quality", L"Better Quality"};
 
-constexpr UINT kPictureWidth = 640;
-constexpr UINT kPictureHeight = 480;
-
 HCURSOR LoadViewerCursor(UINT nID) {
     return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID));
 }
@@ -119,15 +116,16 @@ BOOL ViewerDlg::OnInitDialog() {
     AppendAboutItem();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    LoadPicture();
+    // What does not need the picture is set up first, while the picture may still be decoding.
     ScaleLayout();
-    InitViewState();
-    UpdateScrollBars();
     FillQualityCombo();
     CreatePictureTip();
     AttachBitmapButtons();
     CreateTracker();
     MakeTempFileName(m_szTempFile, MAX_PATH, "jpeg");
+    LoadPicture();
+    InitViewState();
+    UpdateScrollBars();
     // The zoom-mode toggles; each object deletes itself with its window.
     new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_IN_MODE), IDB_ZOOM_IN_UP);
     new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_OUT_MODE), IDB_ZOOM_OUT_UP);
@@ -146,12 +144,12 @@ void ViewerDlg::AppendAboutItem() {
 
 void ViewerDlg::LoadPicture() {
     std::wstring path = PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine);
-    GdiplusImage* full = GdiplusImage::FromFile(path.c_str());
-    m_pImage = full->Thumbnail(kPictureWidth, kPictureHeight);
-    if (full->Native() != nullptr) {
-        RecordSource(path, *full);
+    LoadedPicture picture = theApp.TakePicture(path);
+    m_pImage = picture.working;
+    if (picture.full->Native() != nullptr) {
+        RecordSource(path, *picture.full);
     }
-    delete full;
+    delete picture.full;
 }
 
 void ViewerDlg::ScaleLayout() {

@@ -22,8 +22,9 @@ const POINT kCaptionOutline[] = {{-2, 0}, {2, 0}, {0, -2}, {0, 2}, {-2, -2}, {2,
 void ViewerDlg::OnPaint() {
     CPaintDC dc(this);
     if (!IsIconic()) {
-        DrawNavigator();
+        // The picture first: it is what the operator waits for.
         DrawPicture();
+        DrawNavigator();
         StartSourceDigest();
         return;
     }

@@ -11,14 +11,17 @@
 
 namespace {
 
+// Each call redrawing the bar at once drew it three times, in front of the picture; set quietly,
+// it is drawn once from its final state when the dialog's paint has been done.
 void ApplyScrollBar(HWND hBar, const ScrollBarSetup& setup) {
-    ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, TRUE);
+    ::SetScrollRange(hBar, SB_CTL, setup.nMin, setup.nMax, FALSE);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_PAGE;
     info.nPage = static_cast<UINT>(setup.nPage);
-    ::SetScrollInfo(hBar, SB_CTL, &info, TRUE);
-    ::SetScrollPos(hBar, SB_CTL, setup.nPos, TRUE);
+    ::SetScrollInfo(hBar, SB_CTL, &info, FALSE);
+    ::SetScrollPos(hBar, SB_CTL, setup.nPos, FALSE);
+    ::InvalidateRect(hBar, nullptr, FALSE);
 }
 
 ScrollBarState ReadScrollBar(HWND hBar) {

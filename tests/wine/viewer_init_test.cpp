@@ -245,6 +245,33 @@ TEST(ViewerPictureLoad, MalformedFilesNeverReachTheDecoder) {
     EXPECT_EQ(GdiplusImage::FilesHandedToDecoder(), before + 1);
 }
 
+// The program starts the decode before it builds its window; the window must show that very
+// picture without decoding it again, and never a picture started for another file.
+TEST(ViewerPictureLoad, PictureDecodedAheadIsShownOnceAndOnlyForItsOwnFile) {
+    ScratchFolder folder;
+    std::wstring redBlue = folder.Path(L"red-blue.png");
+    std::wstring greenWhite = folder.Path(L"green-white.png");
+    ASSERT_TRUE(WriteTwoColourPicture(redBlue, L"image/png", 320, 240));
+    ASSERT_TRUE(WriteTwoColourPicture(greenWhite, L"image/png", 320, 240, 0xFF00FF00, 0xFFFFFFFF));
+
+    int before = GdiplusImage::FilesHandedToDecoder();
+    theApp.StartPictureLoad(redBlue);
+    ExpectWholeTwoColourPicture(redBlue);
+    EXPECT_EQ(GdiplusImage::FilesHandedToDecoder(), before + 1) << "decoded twice";
+
+    theApp.StartPictureLoad(redBlue);
+    {
+        ViewerWindow viewer(greenWhite);
+        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage, 100, 240), 0x00FF00u);
+        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage, 540, 240), 0xFFFFFFu);
+    }
+
+    std::wstring missing = folder.Path(L"missing.bmp");
+    theApp.StartPictureLoad(missing);
+    ViewerWindow viewer(missing);
+    ExpectEmptyView(viewer);
+}
+
 TEST(ViewerPictureLoad, PathWithBlanksIsFoundQuotedOrNot) {
     ScratchFolder folder;
     std::wstring path = folder.Path(L"cam 03 still.png");

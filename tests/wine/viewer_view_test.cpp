@@ -176,6 +176,42 @@ TEST(ViewerViewScroll, PanningDoesNotZoom) {
     EXPECT_EQ(dlg.m_nSrcHeight, 431);
 }
 
+bool SamePixels(const ClientCapture& a, const ClientCapture& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) {
+        return false;
+    }
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            if (a.At(x, y) != b.At(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The bars are set without drawing and drawn once afterwards: after the paint, each bar on
+// screen must be what it draws from its final state, new page and position included.
+TEST(ViewerViewScroll, BarsOnScreenShowTheNewViewOnceTheZoomIsPainted) {
+    ViewerWindow viewer(SamplePicture());
+    viewer.Repaint();
+    const int bars[] = {IDC_HSCROLL, IDC_VSCROLL};
+    std::vector<ClientCapture> before;
+    for (int nID : bars) {
+        before.emplace_back(viewer.Item(nID));
+    }
+    ::SendMessageW(viewer.Dlg().m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    viewer.Repaint();
+    for (size_t i = 0; i < 2; ++i) {
+        HWND hBar = viewer.Item(bars[i]);
+        ClientCapture shown(hBar);
+        ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        ClientCapture redrawn(hBar);
+        EXPECT_FALSE(SamePixels(shown, before[i])) << "bar " << bars[i] << " kept its old thumb";
+        EXPECT_TRUE(SamePixels(shown, redrawn)) << "bar " << bars[i];
+    }
+}
+
 // A picture that could not be loaded: every operation must survive a picture of size 0.
 TEST(ViewerViewEmpty, ZoomsScrollsAndOneToOneOnAMissingPictureLeaveTheAreasBlank) {
     ScratchFolder folder;
