@@ -10,7 +10,9 @@ add_executable(stillview_bench
   tools/bench/launch_probe.cpp
   tools/bench/stillview_bench.cpp
   tools/bench/viewer_rows.cpp
+  tests/common/process_windows.cpp
   ${PRODUCT_RESOURCES})
+target_include_directories(stillview_bench PRIVATE tests/common)
 target_link_libraries(stillview_bench PRIVATE stillview_core psapi)
 
 add_wine_test(NAME bench.quick SCREEN 1920x1080 HOST_SCRIPT

@@ -1,5 +1,7 @@
 #include "viewer_process.h"
 
+#include "process_windows.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -18,47 +20,20 @@ std::string Environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == search->processId && ::IsWindowVisible(hWnd) && ::GetParent(hWnd) == nullptr) {
-        wchar_t className[32] = L"";
-        ::GetClassNameW(hWnd, className, 32);
-        if (wcscmp(className, L"#32770") == 0) {
-            search->found = hWnd;
-            return FALSE;
-        }
-    }
-    return TRUE;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectProcessDialog(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
+bool IsDialog(HWND hWnd) {
     wchar_t className[32] = L"";
     ::GetClassNameW(hWnd, className, 32);
-    if (pid == search->processId && ::IsWindowVisible(hWnd) && wcscmp(className, L"#32770") == 0) {
-        search->found.push_back(hWnd);
-    }
-    return TRUE;
+    return wcscmp(className, L"#32770") == 0;
 }
 
 std::vector<HWND> ProcessDialogs(DWORD processId) {
-    DialogSearch search{processId, {}};
-    ::EnumWindows(&CollectProcessDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> dialogs;
+    for (HWND hWnd : VisibleTopLevelWindows(processId)) {
+        if (IsDialog(hWnd)) {
+            dialogs.push_back(hWnd);
+        }
+    }
+    return dialogs;
 }
 
 std::wstring Caption(HWND hWnd) {
@@ -105,9 +80,13 @@ ViewerProcess::~ViewerProcess() {
 }
 
 HWND ViewerProcess::FindWindow() const {
-    WindowSearch search{m_process.dwProcessId, nullptr};
-    ::EnumWindows(&MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // The viewer's own dialog is the one no other window owns.
+    for (HWND hWnd : ProcessDialogs(m_process.dwProcessId)) {
+        if (::GetParent(hWnd) == nullptr) {
+            return hWnd;
+        }
+    }
+    return nullptr;
 }
 
 HWND ViewerProcess::WaitForWindow(DWORD timeoutMs) {

@@ -1,5 +1,7 @@
 #include "launch_probe.h"
 
+#include "process_windows.h"
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -43,27 +45,6 @@ class ScreenPixel {
     HDC m_hDC;
 };
 
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectProcessWindow(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == search->processId && ::IsWindowVisible(hWnd)) {
-        search->found.push_back(hWnd);
-    }
-    return TRUE;
-}
-
-std::vector<HWND> VisibleWindows(DWORD processId) {
-    WindowSearch search{processId, {}};
-    ::EnumWindows(&CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 class Launched {
   public:
     explicit Launched(std::wstring commandLine) {
@@ -78,7 +59,7 @@ class Launched {
         if (m_process.hProcess == nullptr) {
             return;
         }
-        for (HWND hWnd : VisibleWindows(m_process.dwProcessId)) {
+        for (HWND hWnd : VisibleTopLevelWindows(m_process.dwProcessId)) {
             ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
         }
         if (::WaitForSingleObject(m_process.hProcess, 20000) != WAIT_OBJECT_0) {
@@ -180,7 +161,7 @@ RECT ViewerPictureArea(const std::wstring& commandLine) {
     Launched viewer(commandLine);
     double start = Now();
     while (viewer.Running() && Now() - start < kDeadlineMs) {
-        for (HWND hWnd : VisibleWindows(viewer.Id())) {
+        for (HWND hWnd : VisibleTopLevelWindows(viewer.Id())) {
             HWND hPicture = ::GetDlgItem(hWnd, kPictureAreaId);
             if (hPicture != nullptr && ::GetClientRect(hPicture, &area) && area.right > 0) {
                 ::MapWindowPoints(hPicture, nullptr, reinterpret_cast<POINT*>(&area), 2);
