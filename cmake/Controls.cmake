@@ -38,7 +38,6 @@ set(CONTROLS_SOURCES
 
 # Native GoogleTest files (tests/unit/).
 set(CONTROLS_UNIT_TESTS
-  tests/unit/controls_blink_rules_test.cpp
   tests/unit/controls_check_button_rules_test.cpp
   tests/unit/controls_edge_colors_test.cpp
   tests/unit/controls_list_ring_test.cpp
