@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -75,17 +76,22 @@ TEST_F(ControlsStatics3d, EachFrameAndRectangleTypeShowsItsFrameAndBevels) {
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF f = m_face;
     const COLORREF framedFace[] = {black, f, f, f, f, f, f, f, black};
+    const COLORREF raisedThenSunken[] = {m_light, m_dark, f, f, f, f, f, m_light, m_dark};
+    const COLORREF framedSunken[] = {black, m_dark, m_dark, f, f, f, m_light, m_light, black};
+    const COLORREF framedRaised[] = {black, m_light, m_light, f, f, f, m_dark, m_dark, black};
     struct Look {
         DWORD type;
-        COLORREF across[9];
+        const COLORREF* across;
     };
-    const Look looks[] = {
-        {SS_GRAYRECT, {black, f, f, f, f, f, f, f, black}},
-        {SS_WHITERECT, {m_light, m_dark, f, f, f, f, f, m_light, m_dark}},
-        {SS_BLACKFRAME, {black, m_dark, m_dark, f, f, f, m_light, m_light, black}},
-        {SS_GRAYFRAME, {black, f, f, f, f, f, f, f, black}},
-        {SS_WHITEFRAME, {black, m_light, m_light, f, f, f, m_dark, m_dark, black}},
-    };
+    std::vector<Look> looks = {{SS_GRAYRECT, framedFace},
+                               {SS_WHITERECT, raisedThenSunken},
+                               {SS_BLACKFRAME, framedSunken},
+                               {SS_GRAYFRAME, framedFace},
+                               {SS_WHITEFRAME, framedRaised}};
+    // The types above the named ones: a frame round a face.
+    for (DWORD type = 10; type <= 15; ++type) {
+        looks.push_back({type, framedFace});
+    }
     const int at[] = {0, 1, 2, 3, 10, 16, 17, 18, 19};
     auto expectLook = [&](DWORD type, const COLORREF* across) {
         SCOPED_TRACE(testing::Message() << "type " << type);
@@ -99,10 +105,6 @@ TEST_F(ControlsStatics3d, EachFrameAndRectangleTypeShowsItsFrameAndBevels) {
     };
     for (const Look& look : looks) {
         expectLook(look.type, look.across);
-    }
-    // The types above the named ones: a frame round a face.
-    for (DWORD type = 10; type <= 15; ++type) {
-        expectLook(type, framedFace);
     }
 }
 
