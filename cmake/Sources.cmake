@@ -17,6 +17,7 @@ set(PORTABLE_SOURCES
   viewer/mouse_mapping.cpp
   viewer/navigator_bounds.cpp
   viewer/scroll_bar_setup.cpp
+  viewer/key_map.cpp
   viewer/scroll_position.cpp
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
