@@ -63,6 +63,7 @@ set(PRODUCT_SOURCES
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
+  viewer/viewer_keys.cpp
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp

@@ -53,6 +53,7 @@ add_executable(wine_tests
   tests/wine/shown_texts.cpp
   tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
+  tests/wine/viewer_keys_test.cpp
   tests/wine/viewer_mouse_test.cpp
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
@@ -69,7 +70,7 @@ target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
-    ViewerTeardown ViewerView GreyPicture ViewerMouse SaveAsDialog JpegExport JpegEncoder
+    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerKeys SaveAsDialog JpegExport JpegEncoder
     TemporaryName)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
