@@ -24,6 +24,7 @@ struct ExportRecord {
     PixelRect view; // in working-picture pixels
     float gamma = 1.0f;
     int interpolation = 0;
+    int jpegQuality = 100;
     std::string exportedAt;
 };
 
