@@ -11,7 +11,9 @@ set(PORTABLE_SOURCES
   export/export_message.cpp
   export/file_name_rules.cpp
   export/jpeg_comment.cpp
+  export/jpeg_segments.cpp
   export/provenance.cpp
+  export/record_reading.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
@@ -21,6 +23,7 @@ set(PORTABLE_SOURCES
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
   export/page_rect.cpp
+  verify/verification.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
@@ -69,5 +72,6 @@ set(PRODUCT_SOURCES
   viewer/viewer_record.cpp
   viewer/viewer_save.cpp
   viewer/viewer_view.cpp
+  verify/still_check.cpp
   ${CONTROLS_SOURCES}
 )
