@@ -36,6 +36,12 @@ void ViewerWindow::Scroll(int nBar, int code, int pos) {
                    reinterpret_cast<LPARAM>(Item(nBar)));
 }
 
+void ViewerWindow::ChooseQuality(int index) {
+    ::SendMessageW(Item(IDC_QUALITY), CB_SETCURSEL, index, 0);
+    ::SendMessageW(m_dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(Item(IDC_QUALITY)));
+}
+
 void ViewerWindow::Repaint() {
     ::UpdateWindow(m_dlg.m_hWnd);
 }

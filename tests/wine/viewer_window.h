@@ -21,6 +21,8 @@ class ViewerWindow {
     void Click(int nID);
     // Sends a scroll bar's message as the bar would (nBar IDC_HSCROLL or IDC_VSCROLL).
     void Scroll(int nBar, int code, int pos = 0);
+    // Picks an entry of the quality list as the user would.
+    void ChooseQuality(int index);
     // Paints whatever is invalid now.
     void Repaint();
 
