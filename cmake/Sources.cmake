@@ -12,6 +12,11 @@ set(PORTABLE_SOURCES
   export/file_name_rules.cpp
   export/jpeg_comment.cpp
   export/provenance.cpp
+  export/exif_segment.cpp
+  export/record_segments.cpp
+  export/record_summary.cpp
+  export/utf16_text.cpp
+  export/xmp_segment.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
