@@ -26,6 +26,7 @@ set(PORTABLE_SOURCES
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
   export/page_rect.cpp
+  export/printed_record.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
