@@ -72,5 +72,7 @@ set(PRODUCT_SOURCES
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp
   export/print_picture.cpp
+  export/print_calls.cpp
+  export/printed_record_text.cpp
   ${CONTROLS_SOURCES}
 )

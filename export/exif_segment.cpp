@@ -30,6 +30,7 @@ enum Tag : std::uint16_t {
     kExifIfdPointer = 0x8769,
     kXpTitle = 0x9C9B,
     kXpComment = 0x9C9C,
+    kXpSubject = 0x9C9F,
     kExifVersion = 0x9000,
     kOffsetTime = 0x9010,
     kComponentsConfiguration = 0x9101,
@@ -155,6 +156,8 @@ Ifd MainIfd(const ExportRecord& record, std::uint32_t exifIfdAt) {
     main.AddLong(kExifIfdPointer, exifIfdAt);
     main.AddBytes(kXpTitle, Utf16Value(summary) + Le16(0));
     main.AddBytes(kXpComment, Utf16Value(ProvenanceText(record)) + Le16(0));
+    // Windows shows the description as Subject only for want of this, and in ASCII.
+    main.AddBytes(kXpSubject, Utf16Value(summary) + Le16(0));
     return main;
 }
 

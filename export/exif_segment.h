@@ -1,6 +1,6 @@
 // The record's copy in an EXIF segment, where Windows' file properties and photo programs look:
-// a one-line summary as title and subject, the program, the export time, and the whole record
-// as comment, in little-endian TIFF layout.
+// a one-line summary as description, title and subject, the program, the export time, and the
+// whole record as comment, in little-endian TIFF layout.
 #pragma once
 
 #include "provenance.h"

@@ -6,9 +6,8 @@
 namespace {
 
 // The saved record's lines that the page repeats, in their order there.
-const char* const kPrintedKeys[] = {"program",        "source", "source sha256",
-                                    "source pixels",  "view in source", "gamma",
-                                    "interpolation"};
+const char* const kPrintedKeys[] = {"program",        "source", "source sha256", "source pixels",
+                                    "view in source", "gamma",  "interpolation"};
 
 bool IsPrintedKey(const std::string& key) {
     for (const char* printed : kPrintedKeys) {
@@ -24,8 +23,8 @@ std::string ScaleLine(const ExportRecord& record, int pictureWidth, int printerD
                                       record.sourceWidth, record.sourceHeight);
     double millimetres = printerDpi > 0 ? pictureWidth * 25.4 / printerDpi : 0.0;
     char line[128];
-    std::snprintf(line, sizeof line, "scale: picture width %.1f mm = %d source pixels",
-                  millimetres, inSource.width);
+    std::snprintf(line, sizeof line, "scale: picture width %.1f mm = %d source pixels", millimetres,
+                  inSource.width);
     return line;
 }
 
@@ -73,9 +72,8 @@ std::vector<std::string> PrintedRecordLines(const ExportRecord& record, int pict
     return lines;
 }
 
-std::vector<std::u16string>
-WrapToWidth(const std::u16string& line, int maxWidth,
-            const std::function<int(const std::u16string&)>& measure) {
+std::vector<std::u16string> WrapToWidth(const std::u16string& line, int maxWidth,
+                                        const std::function<int(const std::u16string&)>& measure) {
     std::vector<std::u16string> pieces;
     std::size_t start = 0;
     while (start < line.size()) {

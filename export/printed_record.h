@@ -16,6 +16,5 @@ std::vector<std::string> PrintedRecordLines(const ExportRecord& record, int pict
 // The line broken into pieces that each measure at most maxWidth, preferring to break after a
 // path separator or a space; every piece holds at least one character. measure gives a piece's
 // width in the same unit as maxWidth.
-std::vector<std::u16string>
-WrapToWidth(const std::u16string& line, int maxWidth,
-            const std::function<int(const std::u16string&)>& measure);
+std::vector<std::u16string> WrapToWidth(const std::u16string& line, int maxWidth,
+                                        const std::function<int(const std::u16string&)>& measure);

@@ -34,7 +34,9 @@ TEST(PrintedRecord, TiesThePageToItsSourceWithTheRecordsKeysAndSaysItsScale) {
 }
 
 TEST(PrintedRecord, LongLinesBreakAfterASeparatorWithinTheWidthAndKeepPairsWhole) {
-    auto tenPerUnit = [](const std::u16string& piece) { return static_cast<int>(piece.size()) * 10; };
+    auto tenPerUnit = [](const std::u16string& piece) {
+        return static_cast<int>(piece.size()) * 10;
+    };
     EXPECT_EQ(WrapToWidth(u"source: C:\\evidence\\cam03.bmp", 120, tenPerUnit),
               (std::vector<std::u16string>{u"source: C:\\", u"evidence\\", u"cam03.bmp"}));
     EXPECT_EQ(WrapToWidth(u"abcdefgh", 30, tenPerUnit),

@@ -106,6 +106,7 @@ TEST_F(RecordReaders, ExifToolFindsEveryCopyAndNothingToWarnAbout) {
     EXPECT_EQ(ExifTool("XPComment"), record);
     EXPECT_EQ(ExifTool("UserComment"), record);
     EXPECT_EQ(ExifTool("XPTitle"), summary);
+    EXPECT_EQ(ExifTool("XPSubject"), summary);
     EXPECT_EQ(ExifTool("ImageDescription"), "View 12,4 46x35 of ??? 3.bmp, gamma 0.8");
     EXPECT_EQ(ExifTool("Software"), "StillView 1.0.0.1");
     EXPECT_EQ(ExifTool("ModifyDate"), "2026:12:07 08:15:02");
