@@ -59,19 +59,22 @@ set(PRODUCT_SOURCES
   app/viewer_app.cpp
   app/about_dlg.cpp
   export/drive_list.cpp
-  export/export_record.cpp
   export/jpeg_encoder.cpp
-  export/jpeg_export.cpp
+  export/program_version.cpp
   export/save_as_jpeg_dlg.cpp
   export/source_digest.cpp
   export/staged_file.cpp
+  export/still_export.cpp
+  export/utf8_text.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
+  viewer/viewer_print.cpp
+  viewer/viewer_record.cpp
+  viewer/viewer_save.cpp
   viewer/viewer_view.cpp
-  export/print_picture.cpp
   export/print_calls.cpp
   export/printed_record_text.cpp
   ${CONTROLS_SOURCES}

@@ -24,7 +24,7 @@ struct ExportRecord {
     PixelRect view; // in working-picture pixels
     float gamma = 1.0f;
     int interpolation = 0;
-    int quality = 100; // of the JPEG encoding
+    int jpegQuality = 100;
     std::string exportedAt;
 };
 

@@ -70,7 +70,7 @@ std::string ExportEventParameters(const ExportRecord& record) {
                                       record.sourceWidth, record.sourceHeight);
     char resize[96];
     std::snprintf(resize, sizeof resize, "resized to %d x %d; JPEG quality %d", record.workingWidth,
-                  record.workingHeight, record.quality);
+                  record.workingHeight, record.jpegQuality);
     return "cropped to " + RectText(inSource, record.sourceWidth, record.sourceHeight) +
            " source pixels; gamma " + GammaText(record.gamma) + "; interpolation " +
            InterpolationText(record.interpolation) + "; " + resize;

@@ -127,7 +127,6 @@ class ViewerDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
-    bool RenderViewInto(GdiplusImage& picture);
     void RecordSource(const std::wstring& path, GdiplusImage& picture);
     // Starts hashing the recorded source file, once; until then the file is read by no one but
     // the decoder, so the picture comes up first.
