@@ -19,17 +19,17 @@ constexpr int kNothingSent = 0;
 constexpr int kPrinted = 1;
 constexpr int kRefused = 2;
 
-// The capture stretched over the picture's place and the record under it; false when any of it
-// could not be drawn.
-bool DrawPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
+// The capture stretched over the picture's place and the record under it in the font, which is
+// left selected; false when any of it could not be drawn.
+bool DrawPictureAndRecord(CDC& printer, HBITMAP hCapture, const ExportRecord& record,
+                          CFont* pFont) {
     int pageWidth = printer.GetDeviceCaps(HORZRES);
     int pageHeight = printer.GetDeviceCaps(VERTRES);
     int dpi = printer.GetDeviceCaps(LOGPIXELSX);
     // The record's lines do not change in number with the picture's width, only the scale.
     std::vector<std::string> lines =
         PrintedRecordLines(record, FitPageRect(pageWidth, pageHeight).width, dpi);
-    CFont font;
-    if (!SelectRecordFont(printer, lines, &font)) {
+    if (!SelectRecordFont(printer, lines, pFont)) {
         return false;
     }
     int lineHeight = RecordLineHeight(printer);
@@ -50,6 +50,15 @@ bool DrawPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
            DrawRecordLines(printer, WrapRecordLines(printer, lines, pageWidth), layout.textTop);
 }
 
+bool DrawPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
+    CFont font;
+    int saved = printer.SaveDC();
+    bool drawn = DrawPictureAndRecord(printer, hCapture, record, &font);
+    // Puts the printer's own font back before the record's font is deleted.
+    printer.RestoreDC(saved);
+    return drawn;
+}
+
 // Sends the page as a one-page document; false when the printer refused any step of it or a
 // part of the page could not be drawn, which abandons the document.
 bool SendPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
@@ -59,10 +68,7 @@ bool SendPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
     if (printer.StartDoc(&info) <= 0) {
         return false;
     }
-    int saved = printer.SaveDC();
-    bool drawn = printer.StartPage() > 0 && DrawPage(printer, hCapture, record);
-    printer.RestoreDC(saved);
-    if (!drawn) {
+    if (printer.StartPage() <= 0 || !DrawPage(printer, hCapture, record)) {
         printer.AbortDoc();
         return false;
     }
