@@ -11,12 +11,14 @@ set(PORTABLE_SOURCES
   export/export_message.cpp
   export/file_name_rules.cpp
   export/jpeg_comment.cpp
+  export/jpeg_segments.cpp
   export/provenance.cpp
   export/exif_segment.cpp
   export/record_segments.cpp
   export/record_summary.cpp
   export/utf16_text.cpp
   export/xmp_segment.cpp
+  export/record_reading.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
@@ -27,6 +29,7 @@ set(PORTABLE_SOURCES
   viewer/view_geometry.cpp
   export/page_rect.cpp
   export/printed_record.cpp
+  verify/verification.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
@@ -77,5 +80,6 @@ set(PRODUCT_SOURCES
   viewer/viewer_view.cpp
   export/print_calls.cpp
   export/printed_record_text.cpp
+  verify/still_check.cpp
   ${CONTROLS_SOURCES}
 )

@@ -10,7 +10,7 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX)
 # A stand-alone executable: no mingw runtime DLLs beside it.
 add_link_options(-static)
 
-set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export controls res)
+set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export verify controls res)
 
 add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
 target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
@@ -29,6 +29,12 @@ add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODU
 include(cmake/DelayLoad.cmake)
 add_dependencies(StillView delay_load_libraries)
 target_link_libraries(StillView PRIVATE stillview_core ${DELAY_LOADED_LIBRARIES})
+
+# The verifier: a console program that repeats a saved still through the same export code.
+add_executable(StillVerify verify/still_verify_main.cpp verify/still_verify.rc)
+target_compile_options(StillVerify PRIVATE -municode)
+target_link_options(StillVerify PRIVATE -municode)
+target_link_libraries(StillVerify PRIVATE stillview_core)
 
 option(STILLVIEW_WINE_TESTS "Build the tests that run under Wine" ON)
 if(STILLVIEW_WINE_TESTS)

@@ -25,6 +25,7 @@ struct ExportRecord {
     float gamma = 1.0f;
     int interpolation = 0;
     int jpegQuality = 100;
+    std::string imagingLibrary; // name and file version
     std::string exportedAt;
 };
 

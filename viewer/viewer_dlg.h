@@ -132,6 +132,9 @@ class ViewerDlg : public CDialog {
     // the decoder, so the picture comes up first.
     void StartSourceDigest();
     ExportRecord RecordOfView();
+    // Whether the opened picture file's size or SHA-256 differ from when it was opened.
+    bool SourceChangedSinceOpened();
+    int ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
     int PictureWidth();

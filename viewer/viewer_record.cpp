@@ -42,6 +42,17 @@ void ViewerDlg::StartSourceDigest() {
     }
 }
 
+bool ViewerDlg::SourceChangedSinceOpened() {
+    StartSourceDigest();
+    if (m_pSourceDigest == nullptr || !m_pSourceDigest->Wait()) {
+        // Nothing known of the file to compare with; the record says its hash is unavailable.
+        return false;
+    }
+    SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
+    return !now.Wait() || now.Bytes() != m_pSourceDigest->Bytes() ||
+           now.Sha256() != m_pSourceDigest->Sha256();
+}
+
 ExportRecord ViewerDlg::RecordOfView() {
     ExportRecord record;
     record.program = ProgramNameAndVersion();
@@ -59,6 +70,7 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.gamma = m_fGamma;
     record.interpolation = m_nInterpolation;
     record.jpegQuality = static_cast<int>(kJpegQuality);
+    record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = NowLocal();
     return record;
 }

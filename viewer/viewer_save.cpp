@@ -8,6 +8,7 @@
 #include "viewer_app.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -40,15 +41,27 @@ void ViewerDlg::OnSavePicture() {
     theApp.EndWaitCursor();
 }
 
-// The new JPEG, with the record of where it came from, is complete before it replaces
-// anything. A step that fails stops the export: nothing is written.
+// The new JPEG, with the record of where it came from, is complete and read back before it
+// replaces anything. A step that fails stops the export: nothing is written. Running out of
+// memory anywhere on the way is a failed save like any other.
 int ViewerDlg::ExportJpeg(CString strPath) {
+    try {
+        return ExportView(static_cast<const wchar_t*>(strPath));
+    } catch (const std::bad_alloc&) {
+        return kExportFailed;
+    }
+}
+
+int ViewerDlg::ExportView(const std::wstring& target) {
+    if (SourceChangedSinceOpened()) {
+        return kExportSourceChanged;
+    }
     std::string jpeg;
     if (m_pImage == nullptr ||
         !ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
         return kExportFailed;
     }
-    StagedFile staged(static_cast<const wchar_t*>(strPath));
+    StagedFile staged(target);
     if (!staged.Created()) {
         return ExportFailureFor(staged.Error());
     }
