@@ -33,7 +33,7 @@ std::string RectText(const PixelRect& r, int width, int height) {
     return text;
 }
 
-std::string GammaText(float gamma) {
+std::string RoundedGammaText(float gamma) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", static_cast<double>(gamma));
     return text;
@@ -67,7 +67,7 @@ std::string ProvenanceText(const ExportRecord& r) {
     PixelRect inSource =
         ViewInSource(r.view, r.workingWidth, r.workingHeight, r.sourceWidth, r.sourceHeight);
     text += "view in source: " + RectText(inSource, r.sourceWidth, r.sourceHeight) + "\n";
-    text += "gamma: " + GammaText(r.gamma) + "\n";
+    text += "gamma: " + RoundedGammaText(r.gamma) + "\n";
     text += "interpolation: " + InterpolationText(r.interpolation) + "\n";
     text += "exported: " + r.exportedAt + "\n";
     // What repeating the export needs beyond the lines above, each exact when read back.

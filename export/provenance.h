@@ -40,7 +40,7 @@ std::string ProvenanceText(const ExportRecord& record);
 // "x 132 y 48 width 512 height 420 of 704 x 576"
 std::string RectText(const PixelRect& rect, int width, int height);
 // "0.8": the shortest form that reads as the value shown.
-std::string GammaText(float gamma);
+std::string RoundedGammaText(float gamma);
 // "7 (high-quality bicubic)"
 std::string InterpolationText(int mode);
 

@@ -13,7 +13,7 @@ std::string ViewSummaryLine(const ExportRecord& record) {
     char view[96];
     std::snprintf(view, sizeof view, "View %d,%d %dx%d of ", record.view.x, record.view.y,
                   record.view.width, record.view.height);
-    return view + FileNameOf(record.sourcePath) + ", gamma " + GammaText(record.gamma);
+    return view + FileNameOf(record.sourcePath) + ", gamma " + RoundedGammaText(record.gamma);
 }
 
 std::string AsciiReplacing(const std::string& utf8) {

@@ -72,7 +72,7 @@ std::string ExportEventParameters(const ExportRecord& record) {
     std::snprintf(resize, sizeof resize, "resized to %d x %d; JPEG quality %d", record.workingWidth,
                   record.workingHeight, record.jpegQuality);
     return "cropped to " + RectText(inSource, record.sourceWidth, record.sourceHeight) +
-           " source pixels; gamma " + GammaText(record.gamma) + "; interpolation " +
+           " source pixels; gamma " + RoundedGammaText(record.gamma) + "; interpolation " +
            InterpolationText(record.interpolation) + "; " + resize;
 }
 

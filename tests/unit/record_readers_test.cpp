@@ -72,6 +72,7 @@ class RecordReaders : public testing::Test {
         m_record.view = {12, 4, 46, 35};
         m_record.gamma = 0.8f;
         m_record.interpolation = 7;
+        m_record.imagingLibrary = "gdiplus.dll 5.2.7601.24000";
         m_record.exportedAt = "2026-12-07T08:15:02+01:00";
         std::string withRecord;
         ASSERT_TRUE(InsertRecordSegments(m_plain, m_record, &withRecord));
