@@ -43,7 +43,6 @@ enum Tag : std::uint16_t {
 
 constexpr std::size_t kTiffHeaderSize = 8;
 constexpr std::size_t kEntrySize = 12;
-const char kExifHeader[] = {'E', 'x', 'i', 'f', '\0', '\0'};
 // UserComment starts with its character code; this one means UTF-16 in the file's byte order.
 const char kUnicodeCode[] = {'U', 'N', 'I', 'C', 'O', 'D', 'E', '\0'};
 
@@ -181,5 +180,5 @@ std::string ExifSegment(const ExportRecord& record) {
     std::string tiff = "II" + Le16(42) + Le32(kTiffHeaderSize) +
                        MainIfd(record, static_cast<std::uint32_t>(exifAt)).Write(kTiffHeaderSize) +
                        ExifIfd(record).Write(exifAt);
-    return Application1Segment(std::string(kExifHeader, sizeof kExifHeader) + tiff);
+    return Application1Segment(std::string(kExifIdentifier, sizeof kExifIdentifier) + tiff);
 }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// What an EXIF segment's payload starts with, its terminating zero included: "Exif", two zeros.
+inline const char kExifIdentifier[] = "Exif\0";
+
 // The whole APP1 segment, marker included; empty when the record does not fit in one segment.
 std::string ExifSegment(const ExportRecord& record);
 

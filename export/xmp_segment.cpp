@@ -7,8 +7,6 @@
 
 namespace {
 
-const char kXmpNamespace[] = "http://ns.adobe.com/xap/1.0/";
-
 // Text as XML character data or an attribute value. Control characters other than tab and line
 // breaks cannot appear in XML at all, so they become spaces.
 std::string Escaped(const std::string& text) {
@@ -103,6 +101,6 @@ std::string XmpPacket(const ExportRecord& record) {
 }
 
 std::string XmpSegment(const ExportRecord& record) {
-    return Application1Segment(std::string(kXmpNamespace, sizeof kXmpNamespace) +
+    return Application1Segment(std::string(kXmpIdentifier, sizeof kXmpIdentifier) +
                                XmpPacket(record));
 }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// What an XMP segment's payload starts with, its terminating zero included.
+inline const char kXmpIdentifier[] = "http://ns.adobe.com/xap/1.0/";
+
 // The whole APP1 segment, marker included; empty when the packet does not fit in one segment.
 std::string XmpSegment(const ExportRecord& record);
 
