@@ -13,6 +13,11 @@ set(PORTABLE_SOURCES
   export/jpeg_comment.cpp
   export/jpeg_segments.cpp
   export/provenance.cpp
+  export/exif_segment.cpp
+  export/record_segments.cpp
+  export/record_summary.cpp
+  export/utf16_text.cpp
+  export/xmp_segment.cpp
   export/record_reading.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
@@ -24,6 +29,7 @@ set(PORTABLE_SOURCES
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
   export/page_rect.cpp
+  export/printed_record.cpp
   verify/verification.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
@@ -74,6 +80,8 @@ set(PRODUCT_SOURCES
   viewer/viewer_record.cpp
   viewer/viewer_save.cpp
   viewer/viewer_view.cpp
+  export/print_calls.cpp
+  export/printed_record_text.cpp
   verify/still_check.cpp
   ${CONTROLS_SOURCES}
 )

@@ -14,7 +14,10 @@ add_executable(unit_tests
   tests/unit/navigator_bounds_test.cpp
   tests/unit/page_rect_test.cpp
   tests/unit/picture_path_test.cpp
+  tests/unit/printed_record_test.cpp
   tests/unit/provenance_test.cpp
+  tests/unit/record_copies_test.cpp
+  tests/unit/record_readers_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/save_rules_fuzz_test.cpp
   tests/unit/save_rules_test.cpp

@@ -39,6 +39,9 @@ bool SplitJpeg(const std::string& jpeg, JpegParts* parts) {
         if (marker == kComment) {
             result.comment += jpeg.substr(at + 4, length - 2);
         }
+        if (marker == kApplication1) {
+            result.application1.push_back(jpeg.substr(at, 2 + length));
+        }
         if (!IsRecordSegment(marker)) {
             result.imageData += jpeg.substr(at, 2 + length);
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct JpegParts {
     // The text of the comment segments, in file order.
@@ -9,6 +10,8 @@ struct JpegParts {
     // Every byte of the file except the record's segments (comments, and the Exif and XMP
     // application segments): what two exports of the same view share.
     std::string imageData;
+    // The APP1 segments, marker included, in file order: where the record's copies are.
+    std::vector<std::string> application1;
 };
 
 // False when the bytes are not a complete JPEG file: no start marker, a segment running past

@@ -25,3 +25,16 @@ PageRectSize FitPageRect(int pageWidth, int pageHeight) {
     }
     return {width, pageHeight};
 }
+
+PageLayout LayOutPictureAndText(int pageWidth, int pageHeight, int textHeight, int gap) {
+    PageRectSize picture = FitPageRect(pageWidth, pageHeight);
+    int room = pageHeight - textHeight - gap;
+    if (picture.height > room) {
+        int height = room > 0 ? room : 0;
+        picture = {4 * height / 3, height};
+        if (picture.width > pageWidth) {
+            picture = FromWidth(pageWidth);
+        }
+    }
+    return {picture, picture.height + gap};
+}

@@ -11,3 +11,14 @@ struct PageRectSize {
 // page takes the whole page. Integer divisions drop the remainder, so a portrait picture can end
 // one pixel short of the page's width.
 PageRectSize FitPageRect(int pageWidth, int pageHeight);
+
+// The picture and the text under it, gap printer pixels apart.
+struct PageLayout {
+    PageRectSize picture;
+    int textTop;
+};
+
+// The picture keeps FitPageRect's size while textHeight pixels of text fit under it; otherwise it
+// shrinks, still 4:3 and at the top-left corner, just enough for the text to fit. A page too
+// small for any picture above the text gets a picture of no size.
+PageLayout LayOutPictureAndText(int pageWidth, int pageHeight, int textHeight, int gap);

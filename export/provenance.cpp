@@ -9,13 +9,6 @@ int Scale(int value, int from, int to) {
     return from > 0 ? static_cast<int>(static_cast<std::int64_t>(value) * to / from) : 0;
 }
 
-std::string RectText(const PixelRect& r, int width, int height) {
-    char text[128];
-    std::snprintf(text, sizeof text, "x %d y %d width %d height %d of %d x %d", r.x, r.y, r.width,
-                  r.height, width, height);
-    return text;
-}
-
 const char* InterpolationName(int mode) {
     switch (mode) {
     case 3:
@@ -32,6 +25,23 @@ const char* InterpolationName(int mode) {
 }
 
 } // namespace
+
+std::string RectText(const PixelRect& r, int width, int height) {
+    char text[128];
+    std::snprintf(text, sizeof text, "x %d y %d width %d height %d of %d x %d", r.x, r.y, r.width,
+                  r.height, width, height);
+    return text;
+}
+
+std::string RoundedGammaText(float gamma) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(gamma));
+    return text;
+}
+
+std::string InterpolationText(int mode) {
+    return std::to_string(mode) + " (" + InterpolationName(mode) + ")";
+}
 
 PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeight, int sourceWidth,
                        int sourceHeight) {
@@ -57,11 +67,8 @@ std::string ProvenanceText(const ExportRecord& r) {
     PixelRect inSource =
         ViewInSource(r.view, r.workingWidth, r.workingHeight, r.sourceWidth, r.sourceHeight);
     text += "view in source: " + RectText(inSource, r.sourceWidth, r.sourceHeight) + "\n";
-    std::snprintf(number, sizeof number, "%g", static_cast<double>(r.gamma));
-    text += std::string("gamma: ") + number + "\n";
-    std::snprintf(number, sizeof number, "%d", r.interpolation);
-    text +=
-        std::string("interpolation: ") + number + " (" + InterpolationName(r.interpolation) + ")\n";
+    text += "gamma: " + RoundedGammaText(r.gamma) + "\n";
+    text += "interpolation: " + InterpolationText(r.interpolation) + "\n";
     text += "exported: " + r.exportedAt + "\n";
     // What repeating the export needs beyond the lines above, each exact when read back.
     std::snprintf(number, sizeof number, "%.9g", static_cast<double>(r.gamma));

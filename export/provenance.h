@@ -36,6 +36,14 @@ PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeigh
 
 std::string ProvenanceText(const ExportRecord& record);
 
+// The pieces of the record's lines that other copies of it repeat.
+// "x 132 y 48 width 512 height 420 of 704 x 576"
+std::string RectText(const PixelRect& rect, int width, int height);
+// "0.8": the shortest form that reads as the value shown.
+std::string RoundedGammaText(float gamma);
+// "7 (high-quality bicubic)"
+std::string InterpolationText(int mode);
+
 // ISO 8601 local time with its offset from UTC, e.g. "2026-12-07T08:15:02+01:00".
 std::string LocalTimestamp(int year, int month, int day, int hour, int minute, int second,
                            int minutesEastOfUtc);

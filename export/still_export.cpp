@@ -2,8 +2,8 @@
 
 #include "gdiplus_drawing.h"
 #include "gdiplus_image.h"
-#include "jpeg_comment.h"
 #include "jpeg_encoder.h"
+#include "record_segments.h"
 
 #include <memory>
 
@@ -29,11 +29,6 @@ bool RenderView(GdiplusImage& picture, const ExportRecord& record) {
     return graphics.DrawImage(*source, whole, shown, attributes.Native()) == Ok;
 }
 
-// The record's segments, between the JFIF header and the image data.
-bool AddRecordSegments(const std::string& encoded, const ExportRecord& record, std::string* jpeg) {
-    return InsertJpegComment(encoded, ProvenanceText(record), jpeg);
-}
-
 } // namespace
 
 bool ExportStill(GdiplusImage& working, const ExportRecord& record, const std::wstring& tempPath,
@@ -53,5 +48,5 @@ bool ExportStill(GdiplusImage& working, const ExportRecord& record, const std::w
     }
     std::string encoded;
     return picture->SaveToMemory(encoder, quality.Get(), &encoded) == Ok &&
-           AddRecordSegments(encoded, record, jpeg);
+           InsertRecordSegments(encoded, record, jpeg);
 }

@@ -5,6 +5,7 @@
 #include "picture_load.h"
 #include "program_version.h"
 #include "record_reading.h"
+#include "record_segments.h"
 #include "source_digest.h"
 #include "still_export.h"
 #include "utf8_text.h"
@@ -132,6 +133,7 @@ class Check {
         m_v.recordRead = true;
         m_v.record = reading.record;
         m_v.lacking = reading.lacking;
+        m_v.disagreeingCopies = DisagreeingCopies(m_exportParts.application1, m_v.record);
         return true;
     }
 

@@ -50,6 +50,14 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
+std::string QuotedList(const std::vector<std::string>& texts) {
+    std::string list = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        list += (i > 0 ? ", " : "") + Quoted(texts[i]);
+    }
+    return list + "]";
+}
+
 const char* VerdictName(Verdict verdict) {
     switch (verdict) {
     case Verdict::Verified:
@@ -126,6 +134,10 @@ std::string ReportText(const Verification& v) {
         text += "note: the record, written by an earlier version, lacks " + missing + "\n";
     }
     text += VerdictLine(v) + "\n";
+    for (const std::string& copy : v.disagreeingCopies) {
+        text += "note: the record's " + copy +
+                " copy, which Windows and photo programs show, disagrees with its comment\n";
+    }
     if (LibraryDiffers(v)) {
         text += "note: made with " + v.record.imagingLibrary + ", checked with " +
                 v.imagingLibrary + "\n";
@@ -167,11 +179,9 @@ std::string ReportJson(const Verification& v) {
     json += ", \"pixels\": {\"total\": " + Number(v.pixels.total) +
             ", \"differing\": " + Number(v.pixels.differing) +
             ", \"largest_difference\": " + Number(v.pixels.largestDifference) + "}";
-    json += ", \"lacking\": [";
-    for (std::size_t i = 0; i < v.lacking.size(); ++i) {
-        json += (i > 0 ? ", " : "") + Quoted(v.lacking[i]);
-    }
-    json += "], \"imaging_library\": " + Quoted(v.imagingLibrary);
+    json += ", \"lacking\": " + QuotedList(v.lacking);
+    json += ", \"disagreeing_copies\": " + QuotedList(v.disagreeingCopies);
+    json += ", \"imaging_library\": " + Quoted(v.imagingLibrary);
     json += ", \"verifier\": " + Quoted(v.verifier) + "}";
     return json;
 }

@@ -28,6 +28,8 @@ struct Verification {
     bool recordRead = false;
     ExportRecord record;
     std::vector<std::string> lacking;
+    // The record's copies ("EXIF", "XMP") that say other than its comment, which counts.
+    std::vector<std::string> disagreeingCopies;
     std::string sourcePath; // the file checked: given, or the recorded one
     bool sourceRead = false;
     std::uint64_t sourceBytes = 0;

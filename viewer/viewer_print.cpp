@@ -1,9 +1,13 @@
 // Printing the view: the picture area, redrawn without the zoom caption, captured from the
-// screen and stretched to a 4:3 rectangle at the top-left corner of one page.
+// screen and stretched to a 4:3 rectangle at the top-left corner of one page, with the record of
+// what it shows under it.
 #include "viewer_dlg.h"
 
 #include "export_message.h"
 #include "page_rect.h"
+#include "print_calls.h"
+#include "printed_record.h"
+#include "printed_record_text.h"
 #include "resource.h"
 
 namespace {
@@ -15,26 +19,62 @@ constexpr int kNothingSent = 0;
 constexpr int kPrinted = 1;
 constexpr int kRefused = 2;
 
-// Sends the capture as a one-page document; false when the printer refused any step of it.
-bool SendPage(CDC& printer, HBITMAP hCapture, PageRectSize dest) {
+// The capture stretched over the picture's place and the record under it in the font, which is
+// left selected; false when any of it could not be drawn.
+bool DrawPictureAndRecord(CDC& printer, HBITMAP hCapture, const ExportRecord& record,
+                          CFont* pFont) {
+    int pageWidth = printer.GetDeviceCaps(HORZRES);
+    int pageHeight = printer.GetDeviceCaps(VERTRES);
+    int dpi = printer.GetDeviceCaps(LOGPIXELSX);
+    // The record's lines do not change in number with the picture's width, only the scale.
+    std::vector<std::string> lines =
+        PrintedRecordLines(record, FitPageRect(pageWidth, pageHeight).width, dpi);
+    if (!SelectRecordFont(printer, lines, pFont)) {
+        return false;
+    }
+    int lineHeight = RecordLineHeight(printer);
+    int textHeight =
+        static_cast<int>(WrapRecordLines(printer, lines, pageWidth).size()) * lineHeight;
+    PageLayout layout = LayOutPictureAndText(pageWidth, pageHeight, textHeight, lineHeight);
+    lines = PrintedRecordLines(record, layout.picture.width, dpi);
+
+    DIBSECTION section{};
+    if (ThePrintCalls().getObject(hCapture, sizeof(section), &section) != sizeof(section)) {
+        return false;
+    }
+    int copied = ThePrintCalls().stretchDIBits(
+        printer, 0, 0, layout.picture.width, layout.picture.height, 0, 0, section.dsBmih.biWidth,
+        section.dsBmih.biHeight, section.dsBm.bmBits,
+        reinterpret_cast<const BITMAPINFO*>(&section.dsBmih), DIB_RGB_COLORS, SRCCOPY);
+    return copied != 0 && copied != static_cast<int>(GDI_ERROR) &&
+           DrawRecordLines(printer, WrapRecordLines(printer, lines, pageWidth), layout.textTop);
+}
+
+bool DrawPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
+    CFont font;
+    int saved = printer.SaveDC();
+    bool drawn = DrawPictureAndRecord(printer, hCapture, record, &font);
+    // Puts the printer's own font back before the record's font is deleted.
+    printer.RestoreDC(saved);
+    return drawn;
+}
+
+// Sends the page as a one-page document; false when the printer refused any step of it or a
+// part of the page could not be drawn, which abandons the document.
+bool SendPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
     DOCINFOW info{};
     info.cbSize = sizeof(info);
     info.lpszDocName = kDocumentName;
     if (printer.StartDoc(&info) <= 0) {
         return false;
     }
-    bool ok = printer.StartPage() > 0;
-    if (ok) {
-        DIBSECTION section{};
-        ::GetObjectW(hCapture, sizeof(section), &section);
-        ::StretchDIBits(printer, 0, 0, dest.width, dest.height, 0, 0, section.dsBmih.biWidth,
-                        section.dsBmih.biHeight, section.dsBm.bmBits,
-                        reinterpret_cast<const BITMAPINFO*>(&section.dsBmih), DIB_RGB_COLORS,
-                        SRCCOPY);
-        ok = printer.EndPage() > 0;
+    if (printer.StartPage() <= 0 || !DrawPage(printer, hCapture, record)) {
+        printer.AbortDoc();
+        return false;
     }
+    bool ended = printer.EndPage() > 0;
     // The spooler only learns at the end whether it takes the job.
-    return printer.EndDoc() > 0 && ok;
+    return printer.EndDoc() > 0 && ended;
 }
 
 } // namespace
@@ -68,18 +108,23 @@ int ViewerDlg::PrintWindowImage(HWND hWnd) {
     CRect window;
     ::GetWindowRect(hWnd, &window);
     window.OffsetRect(-window.left, -window.top);
-    PageRectSize dest = FitPageRect(printer.GetDeviceCaps(HORZRES), printer.GetDeviceCaps(VERTRES));
     CBitmap capture;
     if (!capture.Attach(CreateCaptureBitmap(screen, window.Width(), window.Height()))) {
         return kNothingSent;
     }
     CDC memory;
-    memory.CreateCompatibleDC(&screen);
+    if (!memory.Attach(ThePrintCalls().createCompatibleDC(screen))) {
+        return kRefused;
+    }
     CGdiObject* pOld = memory.SelectObject(&capture);
     DrawPicture();
-    memory.BitBlt(0, 0, window.Width(), window.Height(), &screen, 0, 0, SRCCOPY);
+    BOOL copied = ThePrintCalls().bitBlt(memory, 0, 0, window.Width(), window.Height(), screen, 0,
+                                         0, SRCCOPY);
     memory.SelectObject(pOld);
-    return SendPage(printer, capture, dest) ? kPrinted : kRefused;
+    if (!copied) {
+        return kRefused;
+    }
+    return SendPage(printer, capture, RecordOfView()) ? kPrinted : kRefused;
 }
 
 HDC ViewerDlg::ChoosePrinterDC() {

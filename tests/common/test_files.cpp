@@ -26,3 +26,12 @@ std::wstring TempFolder() {
     }
     return path;
 }
+
+std::string Utf8(const std::wstring& text) {
+    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                     nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
+                          size, nullptr, nullptr);
+    return utf8;
+}

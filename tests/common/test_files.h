@@ -9,3 +9,6 @@ std::set<std::wstring> FileNames(const std::wstring& folder, const std::wstring&
 
 // The temporary folder, without its final backslash.
 std::wstring TempFolder();
+
+// The text in UTF-8, as the host's tools write it.
+std::string Utf8(const std::wstring& text);

@@ -34,4 +34,26 @@ TEST(PageRect, FourToThreeAtTheTopLeftInsideThePage) {
     }
 }
 
+TEST(PageRect, TextUnderThePictureLeavesAPortraitPictureAsItIsAndShrinksALandscapeOne) {
+    PageLayout a4 = LayOutPictureAndText(2479, 3508, 400, 40);
+    EXPECT_EQ(a4.picture.width, 2478);
+    EXPECT_EQ(a4.picture.height, 1859);
+    EXPECT_EQ(a4.textTop, 1899);
+
+    // Letter landscape at 300 dpi: 2550 - 400 - 40 = 2110 pixels of height are left.
+    PageLayout letter = LayOutPictureAndText(3300, 2550, 400, 40);
+    EXPECT_EQ(letter.picture.height, 2110);
+    EXPECT_EQ(letter.picture.width, 2813);
+    EXPECT_EQ(letter.textTop, 2150);
+    EXPECT_EQ(letter.textTop + 400, 2550) << "just enough: the text ends at the page's foot";
+
+    PageLayout square = LayOutPictureAndText(500, 500, 100, 10);
+    EXPECT_EQ(square.picture.width, 500) << "390 high would make it 520 wide";
+    EXPECT_EQ(square.picture.height, 375);
+
+    PageLayout tiny = LayOutPictureAndText(300, 200, 250, 10);
+    EXPECT_EQ(tiny.picture.width, 0);
+    EXPECT_EQ(tiny.picture.height, 0);
+}
+
 } // namespace

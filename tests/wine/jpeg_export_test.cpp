@@ -5,6 +5,7 @@
 #include "staged_file.h"
 #include "modal_script.h"
 #include "resource.h"
+#include "test_files.h"
 #include "viewer_app.h"
 #include "viewer_window.h"
 
@@ -220,6 +221,138 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     ASSERT_TRUE(DecodeWithImageMagick(std::wstring(CString(dlg.m_szTempFile)), &temporary));
     EXPECT_EQ(CountWrongPoints(temporary, {0, 0, 640, 480}, 1.0, &checked), 0)
         << "the temporary file holds the working picture, unadjusted";
+}
+
+// Everything after the JPEG's application and comment segments: tables and image data.
+std::string ImageData(const std::string& jpeg) {
+    std::size_t at = 2;
+    while (at + 4 <= jpeg.size() && static_cast<unsigned char>(jpeg[at]) == 0xFF) {
+        unsigned char marker = static_cast<unsigned char>(jpeg[at + 1]);
+        if ((marker < 0xE0 || marker > 0xEF) && marker != 0xFE) {
+            break;
+        }
+        at += 2 + ((static_cast<unsigned char>(jpeg[at + 2]) << 8) |
+                   static_cast<unsigned char>(jpeg[at + 3]));
+    }
+    return at < jpeg.size() ? jpeg.substr(at) : std::string();
+}
+
+// The segments before the image data, each as its marker and, for APP1, its identifier.
+std::vector<std::string> SegmentsBeforeImageData(const std::string& jpeg) {
+    std::vector<std::string> segments;
+    std::size_t end = jpeg.size() - ImageData(jpeg).size();
+    for (std::size_t at = 2; at + 4 <= end;) {
+        std::size_t length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) |
+                             static_cast<unsigned char>(jpeg[at + 3]);
+        std::string name = jpeg.substr(at + 4, std::min<std::size_t>(length - 2, 28));
+        switch (static_cast<unsigned char>(jpeg[at + 1])) {
+        case 0xE0:
+            segments.push_back("APP0 " + name.substr(0, 4));
+            break;
+        case 0xE1:
+            segments.push_back("APP1 " + std::string(name.c_str()));
+            break;
+        case 0xFE:
+            segments.push_back("COM");
+            break;
+        default:
+            segments.push_back("other");
+        }
+        at += 2 + length;
+    }
+    return segments;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string HostOutput(const std::string& command) {
+    std::string output;
+    EXPECT_TRUE(RunHostCommand(command, &output)) << command;
+    return output;
+}
+
+TEST_F(JpegExport, SavedStillCarriesTheRecordInExifAndXmpThatReadersShowForAJapaneseName) {
+    std::wstring japanese = folder.Path(L"\u8a3c\u62e0 \u30ab\u30e1\u30e9.bmp");
+    ASSERT_TRUE(::CopyFileW(picture.c_str(), japanese.c_str(), FALSE));
+    ViewerWindow viewer(japanese);
+    viewer.Click(IDC_ZOOM_IN);
+    viewer.Click(IDC_BRIGHTER);
+    ViewRect view = ViewOf(viewer.Dlg());
+    std::wstring saved = folder.Path(L"STILL.JPG");
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), 1);
+
+    std::string file = ShellQuoted(HostPath(saved));
+    std::string validation = HostOutput("exiftool -validate -warning -error -a " + file);
+    EXPECT_NE(validation.find("Validate                        : OK"), std::string::npos)
+        << validation;
+    EXPECT_EQ(validation.find("Warning"), std::string::npos) << validation;
+    EXPECT_NE(HostOutput("jpeginfo -c " + file).find(" OK"), std::string::npos);
+    EXPECT_EQ(HostOutput("identify -format %wx%h " + file), "640x480");
+
+    std::string record = HostOutput("exiftool -b -Comment " + file);
+    ASSERT_NE(record.find("source: " + Utf8(japanese) + "\n"), std::string::npos) << record;
+    char summary[128];
+    snprintf(summary, sizeof summary, "View %d,%d %dx%d of ", view.x, view.y, view.width,
+             view.height);
+    std::string name = Utf8(L"\u8a3c\u62e0 \u30ab\u30e1\u30e9.bmp");
+    std::string gamma = ", gamma 0.9";
+    auto tag = [&](const char* name) {
+        return HostOutput(std::string("exiftool -b -") + name + " " + file);
+    };
+    EXPECT_EQ(tag("XPComment"), record);
+    EXPECT_EQ(tag("UserComment"), record);
+    EXPECT_EQ(tag("XPTitle"), summary + name + gamma);
+    EXPECT_EQ(tag("ImageDescription"), summary + std::string("?? ???.bmp") + gamma);
+    EXPECT_EQ(tag("Software"), "StillView 1.0.0.1");
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    char date[16];
+    snprintf(date, sizeof date, "%04d:%02d:%02d ", today.wYear, today.wMonth, today.wDay);
+    EXPECT_EQ(tag("ModifyDate").substr(0, 11), date);
+    EXPECT_EQ(tag("DerivedFromFilePath"), Utf8(japanese));
+    std::string hash = HostOutput("sha256sum " + ShellQuoted(HostPath(japanese)));
+    EXPECT_EQ(tag("DerivedFromDocumentID"), "sha256:" + hash.substr(0, 64));
+    EXPECT_EQ(tag("HistoryAction"), "derived");
+    EXPECT_NE(tag("HistoryParameters").find("gamma 0.9; interpolation 7"), std::string::npos);
+
+    EXPECT_EQ(HostOutput("exiv2 -q -K Exif.Image.XPComment -Pt " + file), record + "\n");
+    EXPECT_EQ(HostOutput("exiv2 -q -K Xmp.xmpMM.DerivedFrom/stRef:filePath -Pt " + file),
+              Utf8(japanese) + "\n");
+}
+
+TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
+    ViewerWindow viewer(SamplePicture());
+    ViewerDlg& dlg = viewer.Dlg();
+    // The view the kept still was saved with: three steps in, right and bottom, two brighter.
+    for (int i = 0; i < 3; ++i) {
+        viewer.Click(IDC_ZOOM_IN);
+    }
+    Scroll(viewer, WM_HSCROLL, IDC_HSCROLL, SB_RIGHT);
+    Scroll(viewer, WM_VSCROLL, IDC_VSCROLL, SB_BOTTOM);
+    viewer.Click(IDC_BRIGHTER);
+    viewer.Click(IDC_BRIGHTER);
+    ViewRect view = ViewOf(dlg);
+    ASSERT_EQ(view.x, 174);
+    ASSERT_EQ(view.y, 131);
+    ASSERT_EQ(view.width, 466);
+    ASSERT_EQ(view.height, 349);
+    ScratchFolder folder;
+    std::wstring saved = folder.Path(L"AGAIN.JPG");
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+
+    std::string now = ReadBytes(saved);
+    std::string before = ReadBytes(SourceFile("tests/corpus/stills/before-full-record.jpg"));
+    EXPECT_EQ(SegmentsBeforeImageData(now),
+              (std::vector<std::string>{"APP0 JFIF", "APP1 Exif",
+                                        "APP1 http://ns.adobe.com/xap/1.0/", "COM"}));
+    EXPECT_EQ(SegmentsBeforeImageData(before), (std::vector<std::string>{"APP0 JFIF", "COM"}));
+    ASSERT_GT(ImageData(before).size(), 10000u);
+    EXPECT_TRUE(ImageData(now) == ImageData(before)) << "the image data changed";
 }
 
 TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {

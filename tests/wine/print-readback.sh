@@ -5,8 +5,8 @@
 # WORK_DIR/result.txt, which appears only when the command has ended: key=value lines with
 # "done=1" on success, "done=0" and "error=<why>" on failure.
 #   prepare  CUPS running and accepting, no job pending, old printouts removed
-#   read     waits for the printout; its title and page count, and page 1 rendered at DPI as
-#            WORK_DIR/page.ppm; the printout is removed
+#   read     waits for the printout; its title and page count, page 1 rendered at DPI as
+#            WORK_DIR/page.ppm and its text as WORK_DIR/page.txt; the printout is removed
 #   job      the newest job id of the queue, finished or not
 #   reject   the queue refuses new jobs
 #   accept   the queue takes jobs again
@@ -19,7 +19,7 @@ TITLE="Varnolt Print Document"
 command=$1 work=$2 dpi=${3:-300}
 
 mkdir -p "$work"
-rm -f "$work/page.ppm"
+rm -f "$work/page.ppm" "$work/page.txt"
 exec 2>"$work/error.txt"
 result=$(mktemp "$work/result.XXXXXX")
 
@@ -57,6 +57,7 @@ read)
     say pages "$(sed -n 's/^Pages: *//p' <<<"$info")"
     say size "$(sed -n 's/^Page size: *//p' <<<"$info")"
     pdftoppm -r "$dpi" -f 1 -l 1 -singlefile "$pdf" "$work/page" || fail "pdftoppm failed on $pdf"
+    pdftotext -enc UTF-8 -f 1 -l 1 "$pdf" "$work/page.txt" || fail "pdftotext failed on $pdf"
     rm -f "$pdf"
     ;;
 job)

@@ -15,10 +15,33 @@ bool IsCaptionPixel(const AreaCapture& plain, const AreaCapture& captioned, int 
     return ColourDistance(plain.At(x, y), captioned.At(x, y)) > 60;
 }
 
+bool IsBlankRow(const RenderedPage& page, int y) {
+    for (int x = 0; x < page.Width(); ++x) {
+        if (IsInked(page.At(x, y))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The first blank row under the page's first inked block: the picture ends there, and a blank
+// band parts it from the record printed under it.
+int PictureBlockEnd(const RenderedPage& page) {
+    int y = 0;
+    while (y < page.Height() && IsBlankRow(page, y)) {
+        ++y;
+    }
+    while (y < page.Height() && !IsBlankRow(page, y)) {
+        ++y;
+    }
+    return y;
+}
+
 } // namespace
 
 PicturePlacement LocatePicture(const RenderedPage& page, const AreaCapture& screen) {
-    RECT onPage = InkBox(page.Width(), page.Height(), [&](int x, int y) { return page.At(x, y); });
+    RECT onPage =
+        InkBox(page.Width(), PictureBlockEnd(page), [&](int x, int y) { return page.At(x, y); });
     RECT onScreen =
         InkBox(screen.Width(), screen.Height(), [&](int x, int y) { return screen.At(x, y); });
     PicturePlacement placed{};
@@ -29,6 +52,18 @@ PicturePlacement LocatePicture(const RenderedPage& page, const AreaCapture& scre
     placed.width = screen.Width() * placed.scaleX;
     placed.height = screen.Height() * placed.scaleY;
     return placed;
+}
+
+PrintedBox TextUnderPicture(const RenderedPage& page) {
+    int top = PictureBlockEnd(page);
+    RECT ink = InkBox(page.Width(), page.Height() - top,
+                      [&](int x, int y) { return page.At(x, top + y); });
+    if (ink.right <= ink.left) {
+        return {0, 0, 0, 0};
+    }
+    return {double(ink.left) / kRenderScale, double(top + ink.top) / kRenderScale,
+            double(ink.right - ink.left) / kRenderScale,
+            double(ink.bottom - ink.top) / kRenderScale};
 }
 
 PrintedBox InPrinterPixels(const PicturePlacement& placed) {

@@ -50,6 +50,9 @@ struct PrintedBox {
 
 PrintedBox InPrinterPixels(const PicturePlacement& placed);
 
+// The inked part of the page under the picture, in printer pixels; all 0 when there is none.
+PrintedBox TextUnderPicture(const RenderedPage& page);
+
 // How many of the caption's pixels (where the picture area with the caption differs clearly
 // from it without) a capture shows as they were with the caption.
 int CaptionPixelsShown(const AreaCapture& capture, const AreaCapture& plain,

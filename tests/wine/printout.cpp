@@ -87,6 +87,10 @@ std::map<std::string, std::string> RunPrintReadback(const std::string& command, 
     return findings;
 }
 
+std::string PrintoutText() {
+    return ReadAll(WorkDir() + "/page.txt");
+}
+
 bool RenderedPage::Load() {
     std::ifstream file(WindowsPath(WorkDir() + "/page.ppm"), std::ios::binary);
     std::string magic;
@@ -106,12 +110,16 @@ COLORREF RenderedPage::At(int x, int y) const {
     return RGB(p[0], p[1], p[2]);
 }
 
+bool IsInked(COLORREF c) {
+    return GetRValue(c) < 240 || GetGValue(c) < 240 || GetBValue(c) < 240;
+}
+
 RECT InkBox(int width, int height, const std::function<COLORREF(int, int)>& at) {
     RECT box{width, height, 0, 0};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             COLORREF c = at(x, y);
-            if (GetRValue(c) < 240 || GetGValue(c) < 240 || GetBValue(c) < 240) {
+            if (IsInked(c)) {
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
                 box.right = std::max<LONG>(box.right, x + 1);

@@ -13,7 +13,13 @@
 // when the command succeeded, and "error" then carries its complaint.
 std::map<std::string, std::string> RunPrintReadback(const std::string& command, int dpi = 300);
 
-// The smallest rectangle around every pixel of a width x height image that is not near white.
+// The text of page 1 of the last printout read back, as pdftotext found it (UTF-8).
+std::string PrintoutText();
+
+// Whether a pixel is clearly darker than the paper.
+bool IsInked(COLORREF c);
+
+// The smallest rectangle around every inked pixel of a width x height image.
 RECT InkBox(int width, int height, const std::function<COLORREF(int, int)>& at);
 
 // Page 1 of the last printout read back, as pdftoppm rendered it.

@@ -197,6 +197,34 @@ TEST_F(StillVerify, TamperingWithTheSourceTheRecordOrThePixelsIsFound) {
     EXPECT_NE(run.output.find(kPixelsDiffer), std::string::npos) << "the comment came along";
 }
 
+TEST_F(StillVerify, ACopyOfTheRecordThatWindowsShowsIsCheckedAgainstTheComment) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(source);
+        viewer.Click(IDC_ZOOM_IN);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), 1);
+    }
+    VerifierRun run = RunVerifier(Quoted(plate));
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_EQ(run.output.find("disagrees"), std::string::npos) << run.output;
+
+    // What Explorer shows as Comments, rewritten by another program.
+    ASSERT_TRUE(
+        RunHostCommand("exiftool -q -overwrite_original '-XPComment=source: C:\\other.bmp' " +
+                           ShellQuoted(HostPath(plate)),
+                       nullptr));
+    run = RunVerifier(Quoted(plate));
+    EXPECT_EQ(run.exitCode, 0u) << "the image data is still the recorded view's\n" << run.output;
+    EXPECT_NE(run.output.find("note: the record's EXIF copy, which Windows and photo programs "
+                              "show, disagrees with its comment"),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("XMP copy"), std::string::npos) << run.output;
+    VerifierRun json = RunVerifier(L"--json " + Quoted(plate));
+    EXPECT_NE(json.output.find("\"disagreeing_copies\": [\"EXIF\"]"), std::string::npos)
+        << json.output;
+}
+
 TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     std::string still;
     {

@@ -3,6 +3,7 @@
 // no installed font has the character.
 #include "resource.h"
 #include "shown_texts.h"
+#include "test_files.h"
 #include "wine_test_support.h"
 
 #include <gtest/gtest.h>
@@ -91,15 +92,6 @@ std::set<std::wstring> DistinctCharacters(const std::wstring& text) {
         }
     }
     return characters;
-}
-
-std::string Utf8(const std::wstring& text) {
-    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
-                          size, nullptr, nullptr);
-    return utf8;
 }
 
 // The characters of the texts that come out as the missing-glyph shape or as nothing.

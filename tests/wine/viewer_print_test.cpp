@@ -1,9 +1,12 @@
 // The Print command end to end: the system's Print dialog answered in-process, the page printed
 // to the harness's PDF queue, read back and measured.
+#include "image_magick.h"
 #include "modal_script.h"
+#include "print_calls.h"
 #include "printed_picture.h"
 #include "printer_defaults.h"
 #include "resource.h"
+#include "test_files.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
@@ -157,18 +160,54 @@ TEST_F(ViewerPrint, ZoomedBrightViewFillsThePageWidthWithoutTheCaption) {
     EXPECT_LE(comparison.mismatched * 100, comparison.compared);
 }
 
-TEST_F(ViewerPrint, LandscapePageNarrowerThanFourToThreeKeepsThePictureOnIt) {
+TEST_F(ViewerPrint, LetterLandscapeShrinksThePictureJustEnoughForTheRecordUnderIt) {
     ScopedPrinterDefaults letterLandscape(DMPAPER_LETTER, DMORIENT_LANDSCAPE);
     PrinterPage printer = DefaultPrinterPage();
     ASSERT_GT(printer.width, printer.height);
-    ASSERT_LT(printer.width * 3, printer.height * 4) << "a page narrower than 4:3";
     AreaCapture plain = PaintAndCapture(1);
     PrintExpectingDone();
 
     RenderedPage page = ReadPrintout(printer.dpi * kRenderScale);
     ASSERT_GT(page.Width(), page.Height()) << "a landscape page";
     PrintedBox box = InPrinterPixels(LocatePicture(page, plain));
-    ExpectFourToThreeAcrossTheWidth(box, printer);
+    PrintedBox text = TextUnderPicture(page);
+    std::printf("printable area %d x %d at (%d, %d); picture %.1f x %.1f at (%.1f, %.1f); text "
+                "%.1f x %.1f at (%.1f, %.1f)\n",
+                printer.width, printer.height, printer.offsetX, printer.offsetY, box.width,
+                box.height, box.left, box.top, text.width, text.height, text.left, text.top);
+    EXPECT_NEAR(box.left, printer.offsetX, 0.5);
+    EXPECT_NEAR(box.top, printer.offsetY, 0.5);
+    EXPECT_NEAR(box.height, box.width * 3 / 4, 1.5);
+    EXPECT_LT(box.width, printer.width - printer.dpi) << "shrunk to make room for the text";
+    ASSERT_GT(text.height, 0) << "the record is under the picture";
+    EXPECT_GT(text.top, box.top + box.height) << "text and picture do not overlap";
+    EXPECT_LE(text.left + text.width, printer.offsetX + printer.width + 0.5);
+    EXPECT_LE(text.top + text.height, printer.offsetY + printer.height + 0.5);
+    // Just enough: the last line ends within one of the printable area's foot.
+    EXPECT_GT(text.top + text.height, printer.offsetY + printer.height - printer.dpi / 6.0);
+}
+
+TEST_F(ViewerPrint, RecordUnderThePictureNamesAJapaneseSourceItsHashAndItsView) {
+    std::wstring folder = TempFolder() + L"\\\u8a3c\u62e0 \u5199\u771f";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring picture = folder + L"\\\u30ab\u30e1\u30e903.bmp";
+    ASSERT_TRUE(::CopyFileW(SamplePicture().c_str(), picture.c_str(), FALSE));
+    m_viewer = std::make_unique<ViewerWindow>(picture);
+    m_viewer->Repaint();
+    PrintExpectingDone();
+    ReadPrintout(20);
+    std::string text = PrintoutText();
+    std::printf("%s", text.c_str());
+
+    std::string sha256;
+    ASSERT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(picture)), &sha256));
+    EXPECT_NE(text.find("source sha256: " + sha256.substr(0, 64)), std::string::npos);
+    EXPECT_NE(text.find("source: " + Utf8(picture)), std::string::npos);
+    EXPECT_NE(text.find("view in source: x 0 y 0 width 704 height 576 of 704 x 576"),
+              std::string::npos);
+    m_viewer.reset();
+    ::DeleteFileW(picture.c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(ViewerPrint, CancelPrintsNothingShowsNothingAndReleasesTheToggles) {
@@ -207,6 +246,45 @@ TEST_F(ViewerPrint, RefusedJobIsReportedAsFailedAndTheNextPrintWorks) {
     EXPECT_EQ(shown[1].icon, ::LoadIconW(nullptr, IDI_HAND));
     EXPECT_EQ(Dlg().m_bPrinting, 0);
 
+    PrintExpectingDone();
+    ReadPrintout(20);
+}
+
+int WINAPI FailingStretch(HDC, int, int, int, int, int, int, int, int, const VOID*,
+                          const BITMAPINFO*, UINT, DWORD) {
+    return 0;
+}
+int WINAPI FailingGetObject(HANDLE, int, LPVOID) {
+    return 0;
+}
+HDC WINAPI FailingCreateCompatibleDC(HDC) {
+    return nullptr;
+}
+BOOL WINAPI FailingBitBlt(HDC, int, int, int, int, HDC, int, int, DWORD) {
+    return FALSE;
+}
+BOOL WINAPI FailingTextOut(HDC, int, int, LPCWSTR, int) {
+    return FALSE;
+}
+
+TEST_F(ViewerPrint, EachFailedDrawingCallIsReportedAsAFailedJob) {
+    const std::pair<const char*, std::function<void(PrintCalls&)>> failures[] = {
+        {"CreateCompatibleDC",
+         [](PrintCalls& c) { c.createCompatibleDC = FailingCreateCompatibleDC; }},
+        {"BitBlt", [](PrintCalls& c) { c.bitBlt = FailingBitBlt; }},
+        {"GetObject", [](PrintCalls& c) { c.getObject = FailingGetObject; }},
+        {"StretchDIBits", [](PrintCalls& c) { c.stretchDIBits = FailingStretch; }},
+        {"TextOut", [](PrintCalls& c) { c.textOut = FailingTextOut; }},
+    };
+    const PrintCalls real = ThePrintCalls();
+    for (const auto& failure : failures) {
+        failure.second(ThePrintCalls());
+        std::vector<ShownDialog> shown = ClickPrint(IDOK);
+        ThePrintCalls() = real;
+        ASSERT_EQ(shown.size(), 2u) << failure.first;
+        EXPECT_EQ(shown[1].text, L"Print job failed.") << failure.first;
+        EXPECT_EQ(shown[1].icon, ::LoadIconW(nullptr, IDI_HAND)) << failure.first;
+    }
     PrintExpectingDone();
     ReadPrintout(20);
 }

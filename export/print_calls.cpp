@@ -1,0 +1,6 @@
+#include "print_calls.h"
+
+PrintCalls& ThePrintCalls() {
+    static PrintCalls calls;
+    return calls;
+}
