@@ -4,6 +4,7 @@
 #include "jpeg_encoder.h"
 #include "modal_script.h"
 #include "resource.h"
+#include "version.h"
 #include "viewer_app.h"
 #include "viewer_window.h"
 
@@ -163,7 +164,7 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     ASSERT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(picture)), &hash));
     char expected[512];
     snprintf(expected, sizeof expected,
-             "program: StillView 1.0.0.1\n"
+             "program: StillView " STILLVIEW_VERSION_TEXT "\n"
              "source: %s\n"
              "source bytes: %lu\n"
              "source sha256: %s\n"
