@@ -103,6 +103,7 @@ set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
 
 include(cmake/Bench.cmake)
+include(cmake/Package.cmake)
 
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed
 # page, checked against a real Wine with a prefix of its own.
