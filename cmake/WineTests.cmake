@@ -90,7 +90,8 @@ endforeach()
 
 # End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
 add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
-  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
+  tests/e2e/image_magick.cpp tests/e2e/save_as_driver.cpp tests/e2e/save_to_drives_test.cpp
+  tests/e2e/bad_command_line_test.cpp tests/e2e/packaged_viewer_test.cpp
   tests/common/process_windows.cpp tests/common/test_files.cpp)
 target_include_directories(e2e_tests PRIVATE tests/common)
 target_link_libraries(e2e_tests PRIVATE gtest_main)

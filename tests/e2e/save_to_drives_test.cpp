@@ -5,7 +5,7 @@
 //   G: fixed "dovoziz"         K: fixed "DOVOZIZ" on a full disk, holding OLD.JPG
 //   M: floppy whose folder is gone
 #include "image_magick.h"
-#include "viewer_process.h"
+#include "save_as_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -16,75 +16,12 @@
 
 namespace {
 
-constexpr int kSave = 1006;
-constexpr int kDrives = 1005;
-constexpr int kFileName = 1023;
-constexpr int kBoxText = 0xFFFF;
-constexpr int kBoxIcon = 0x0440;
-const wchar_t kSaveAsCaption[] = L"Varnolt -- Save As JPEG File";
-const wchar_t kCheckCaption[] = L"Varnolt -- Save As";
-const wchar_t kResultCaption[] = L"Varnolt Digital Recorder KT-410";
 const wchar_t kSettingsKey[] = L"Software\\Varnolt\\StillView\\Path";
 
 std::wstring Environment(const wchar_t* name) {
     wchar_t value[1024] = L"";
     ::GetEnvironmentVariableW(name, value, 1024);
     return value;
-}
-
-std::wstring Text(HWND hWnd) {
-    wchar_t text[1024] = L"";
-    ::SendMessageW(hWnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-void Click(HWND hDialog, int nID) {
-    ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
-}
-
-std::vector<std::wstring> DriveEntries(HWND hDialog) {
-    HWND hCombo = ::GetDlgItem(hDialog, kDrives);
-    std::vector<std::wstring> entries;
-    int count = static_cast<int>(::SendMessageW(hCombo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = L"";
-        ::SendMessageW(hCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
-int SelectedDrive(HWND hDialog) {
-    return static_cast<int>(::SendDlgItemMessageW(hDialog, kDrives, CB_GETCURSEL, 0, 0));
-}
-
-void ChooseDrive(HWND hDialog, int index) {
-    HWND hCombo = ::GetDlgItem(hDialog, kDrives);
-    ::SendMessageW(hCombo, CB_SETCURSEL, index, 0);
-    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(hCombo));
-}
-
-struct Shown {
-    std::wstring text;
-    // Icon handles are the showing process's own, so from outside only their presence is
-    // seen; which icon it is, the in-process tests check.
-    bool icon = false;
-};
-
-// Reads a message box and presses one of its buttons.
-Shown Answer(HWND hBox, int button) {
-    Shown shown;
-    if (hBox == nullptr) {
-        return shown;
-    }
-    shown.text = Text(::GetDlgItem(hBox, kBoxText));
-    HWND hIcon = ::GetDlgItem(hBox, kBoxIcon);
-    shown.icon = hIcon != nullptr && ::IsWindowVisible(hIcon) &&
-                 ::SendMessageW(hIcon, STM_GETICON, 0, 0) != 0;
-    Click(hBox, button);
-    return shown;
 }
 
 std::wstring RememberedFolder() {
@@ -115,28 +52,8 @@ class SaveToDrives : public testing::Test {
         hViewer = viewer->WaitForWindow();
     }
 
-    // Presses the viewer's Save button and waits for the Save-As dialog.
-    HWND OpenSaveAs() {
-        Click(hViewer, kSave);
-        return viewer->WaitForDialog(kSaveAsCaption);
-    }
-
-    void SaveOn(HWND hDialog, int drive, const wchar_t* name) {
-        ChooseDrive(hDialog, drive);
-        ::SendDlgItemMessageW(hDialog, kFileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
-        Click(hDialog, kSave);
-    }
-
-    bool BackToViewer() {
-        DWORD start = ::GetTickCount();
-        while (!(::IsWindowEnabled(hViewer) && !viewer->HasOtherDialog(hViewer))) {
-            if (::GetTickCount() - start > 20000) {
-                return false;
-            }
-            ::Sleep(20);
-        }
-        return true;
-    }
+    HWND OpenSaveAs() { return ::OpenSaveAs(*viewer, hViewer); }
+    bool BackToViewer() { return ::BackToViewer(*viewer, hViewer); }
 
     std::wstring startFolder = Environment(L"STILLVIEW_SAVE_START");
     std::set<std::wstring> temporaryBefore;
