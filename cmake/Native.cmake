@@ -8,7 +8,7 @@ endif()
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_library(stillview_portable STATIC ${PORTABLE_SOURCES})
-target_include_directories(stillview_portable PUBLIC framework app imaging viewer export controls)
+target_include_directories(stillview_portable PUBLIC framework app imaging viewer export verify controls)
 
 
 # Generators of the committed pictures and test files; run by hand when the art changes.

@@ -11,7 +11,9 @@ set(PORTABLE_SOURCES
   export/export_message.cpp
   export/file_name_rules.cpp
   export/jpeg_comment.cpp
+  export/jpeg_segments.cpp
   export/provenance.cpp
+  export/record_reading.cpp
   imaging/image_header.cpp
   viewer/layout_scaling.cpp
   viewer/mouse_mapping.cpp
@@ -21,6 +23,7 @@ set(PORTABLE_SOURCES
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
   export/page_rect.cpp
+  verify/verification.cpp
   ${CONTROLS_PORTABLE_SOURCES}
 )
 
@@ -53,18 +56,22 @@ set(PRODUCT_SOURCES
   app/viewer_app.cpp
   app/about_dlg.cpp
   export/drive_list.cpp
-  export/export_record.cpp
   export/jpeg_encoder.cpp
-  export/jpeg_export.cpp
+  export/program_version.cpp
   export/save_as_jpeg_dlg.cpp
   export/source_digest.cpp
   export/staged_file.cpp
+  export/still_export.cpp
+  export/utf8_text.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
+  viewer/viewer_print.cpp
+  viewer/viewer_record.cpp
+  viewer/viewer_save.cpp
   viewer/viewer_view.cpp
-  export/print_picture.cpp
+  verify/still_check.cpp
   ${CONTROLS_SOURCES}
 )

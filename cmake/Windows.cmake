@@ -17,7 +17,7 @@ add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${
   -ffunction-sections -fdata-sections)
 add_link_options(-Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
 
-set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export controls res ${CMAKE_BINARY_DIR}/res)
+set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export verify controls res ${CMAKE_BINARY_DIR}/res)
 
 add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
 target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
@@ -27,7 +27,7 @@ target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool g
 # The resources go into every executable that creates the program's windows.
 set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res")
-set_source_files_properties(${PRODUCT_RESOURCES} PROPERTIES OBJECT_DEPENDS
+set_source_files_properties(${PRODUCT_RESOURCES} verify/still_verify.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_BINARY_DIR}/res/stillview.manifest;${CMAKE_BINARY_DIR}/res/version.h")
 
 add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
@@ -36,6 +36,12 @@ add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODU
 include(cmake/DelayLoad.cmake)
 add_dependencies(StillView delay_load_libraries)
 target_link_libraries(StillView PRIVATE stillview_core ${DELAY_LOADED_LIBRARIES})
+
+# The verifier: a console program that repeats a saved still through the same export code.
+add_executable(StillVerify verify/still_verify_main.cpp verify/still_verify.rc)
+target_compile_options(StillVerify PRIVATE -municode)
+target_link_options(StillVerify PRIVATE -municode)
+target_link_libraries(StillVerify PRIVATE stillview_core)
 
 option(STILLVIEW_WINE_TESTS "Build the tests that run under Wine" ON)
 if(STILLVIEW_WINE_TESTS)

@@ -51,6 +51,7 @@ add_executable(wine_tests
   tests/wine/navigator_tracker_test.cpp
   tests/wine/save_as_dialog_test.cpp
   tests/wine/shown_texts.cpp
+  tests/wine/still_verify_test.cpp
   tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_mouse_test.cpp
@@ -67,10 +68,12 @@ add_executable(wine_tests
   ${PRODUCT_RESOURCES})
 target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
+# The verifier's tests run it as a program of its own.
+add_dependencies(wine_tests StillVerify)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
     ViewerTeardown ViewerView GreyPicture ViewerMouse SaveAsDialog JpegExport JpegEncoder
-    TemporaryName)
+    TemporaryName StillVerify)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 # Saves among the random actions fill a small disk.

@@ -8,6 +8,7 @@ namespace {
 constexpr unsigned int kSaveDoneText = 112;
 constexpr unsigned int kSaveFailedText = 114;
 constexpr unsigned int kDiskFullText = 115;
+constexpr unsigned int kSourceChangedText = 117;
 constexpr unsigned long kErrorDiskFull = 112;
 constexpr unsigned int kStyleOk = 0x0;
 constexpr unsigned int kStyleStopIcon = 0x10;
@@ -24,6 +25,8 @@ unsigned int ExportMessageStringId(int result) {
         return kSaveDoneText;
     case kExportDiskFull:
         return kDiskFullText;
+    case kExportSourceChanged:
+        return kSourceChangedText;
     default:
         return kSaveFailedText;
     }
@@ -34,6 +37,7 @@ std::wstring ExportMessageText(int result, const std::wstring& path, const std::
     case kExportDone:
         return L"\t" + path + L"\n\n\t" + text + L"\t\t";
     case kExportDiskFull:
+    case kExportSourceChanged:
         return L"\t" + text;
     default:
         return path + L"\n" + text;

@@ -7,6 +7,8 @@
 constexpr int kExportFailed = 0;
 constexpr int kExportDone = 1;
 constexpr int kExportDiskFull = 112;
+// The opened picture file is no longer what it was when it was opened.
+constexpr int kExportSourceChanged = 117;
 
 extern const wchar_t kRecorderCaption[];
 

@@ -1,20 +1,13 @@
 #include "jpeg_comment.h"
 
-#include <cstddef>
+#include "jpeg_markers.h"
 
 namespace {
 
-constexpr unsigned char kMarker = 0xFF;
-constexpr unsigned char kStartOfImage = 0xD8;
-constexpr unsigned char kComment = 0xFE;
-constexpr unsigned char kFirstApplication = 0xE0;
-constexpr unsigned char kLastApplication = 0xEF;
+using namespace jpeg;
+
 // A segment's length field counts itself.
 constexpr std::size_t kMaxPayload = 0xFFFF - 2;
-
-unsigned char ByteAt(const std::string& bytes, std::size_t i) {
-    return static_cast<unsigned char>(bytes[i]);
-}
 
 // Where the first segment that is not an application segment starts; npos if the segments
 // run past the end.
@@ -22,7 +15,7 @@ std::size_t AfterApplicationSegments(const std::string& jpeg) {
     std::size_t at = 2;
     while (at + 4 <= jpeg.size() && ByteAt(jpeg, at) == kMarker &&
            ByteAt(jpeg, at + 1) >= kFirstApplication && ByteAt(jpeg, at + 1) <= kLastApplication) {
-        std::size_t length = (ByteAt(jpeg, at + 2) << 8) | ByteAt(jpeg, at + 3);
+        std::size_t length = SegmentLength(jpeg, at);
         if (length < 2 || at + 2 + length > jpeg.size()) {
             return std::string::npos;
         }

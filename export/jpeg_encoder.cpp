@@ -28,7 +28,7 @@ int FindEncoderByMimeType(const wchar_t* mimeType, CLSID* pClsid) {
     return -1;
 }
 
-JpegQualityParameters::JpegQualityParameters() {
+JpegQualityParameters::JpegQualityParameters(ULONG quality) : m_quality(quality) {
     // {1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}
     static const GUID kEncoderQuality = {
         0x1D5BE4B5, 0xFA4A, 0x452D, {0x9C, 0xDD, 0x5D, 0xB3, 0x51, 0x05, 0xE7, 0xEB}};

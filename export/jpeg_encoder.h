@@ -9,16 +9,19 @@
 // the encoder list is returned; -1 (and *pClsid untouched) when there is none.
 int FindEncoderByMimeType(const wchar_t* mimeType, CLSID* pClsid);
 
-// Quality 100, as one encoder parameter.
+// The quality every saved JPEG is written with.
+constexpr unsigned long kJpegQuality = 100;
+
+// A JPEG quality, as one encoder parameter.
 class JpegQualityParameters {
   public:
-    JpegQualityParameters();
+    explicit JpegQualityParameters(ULONG quality = kJpegQuality);
     JpegQualityParameters(const JpegQualityParameters&) = delete;
     JpegQualityParameters& operator=(const JpegQualityParameters&) = delete;
 
     const Gdiplus::EncoderParameters* Get() const { return &m_parameters; }
 
   private:
-    ULONG m_quality = 100;
+    ULONG m_quality;
     Gdiplus::EncoderParameters m_parameters{};
 };

@@ -63,6 +63,12 @@ std::string ProvenanceText(const ExportRecord& r) {
     text +=
         std::string("interpolation: ") + number + " (" + InterpolationName(r.interpolation) + ")\n";
     text += "exported: " + r.exportedAt + "\n";
+    // What repeating the export needs beyond the lines above, each exact when read back.
+    std::snprintf(number, sizeof number, "%.9g", static_cast<double>(r.gamma));
+    text += std::string("gamma exact: ") + number + "\n";
+    std::snprintf(number, sizeof number, "%d", r.jpegQuality);
+    text += std::string("jpeg quality: ") + number + "\n";
+    text += "imaging library: " + r.imagingLibrary + "\n";
     return text;
 }
 

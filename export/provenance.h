@@ -24,6 +24,8 @@ struct ExportRecord {
     PixelRect view; // in working-picture pixels
     float gamma = 1.0f;
     int interpolation = 0;
+    int jpegQuality = 100;
+    std::string imagingLibrary; // name and file version
     std::string exportedAt;
 };
 

@@ -2,12 +2,33 @@
 
 namespace {
 
+StagedFile::MediumFault g_mediumFault = nullptr;
+
 std::wstring FolderOf(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
 }
 
+// Whether the file holds exactly these bytes, read again from the medium.
+bool HoldsExactly(const std::wstring& path, const std::string& bytes) {
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    // One byte more than expected shows a file that is too long.
+    std::string stored(bytes.size() + 1, '\0');
+    DWORD read = 0;
+    bool ok = ::ReadFile(hFile, &stored[0], static_cast<DWORD>(stored.size()), &read, nullptr);
+    ::CloseHandle(hFile);
+    return ok && read == bytes.size() && stored.compare(0, read, bytes) == 0;
+}
+
 } // namespace
+
+void StagedFile::SetMediumFault(MediumFault fault) {
+    g_mediumFault = fault;
+}
 
 StagedFile::StagedFile(const std::wstring& target) : m_target(target) {
     wchar_t path[MAX_PATH] = L"";
@@ -25,6 +46,8 @@ StagedFile::~StagedFile() {
 }
 
 bool StagedFile::Write(const std::string& bytes) {
+    std::string faulty = g_mediumFault != nullptr ? g_mediumFault(bytes) : std::string();
+    const std::string& stored = g_mediumFault != nullptr ? faulty : bytes;
     HANDLE hFile = ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
@@ -33,15 +56,19 @@ bool StagedFile::Write(const std::string& bytes) {
     }
     DWORD written = 0;
     DWORD error = ERROR_SUCCESS;
-    if (!::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    if (!::WriteFile(hFile, stored.data(), static_cast<DWORD>(stored.size()), &written, nullptr)) {
         error = ::GetLastError();
-    } else if (written != bytes.size()) {
+    } else if (written != stored.size()) {
         // A short write is the disk filling up.
         error = ERROR_DISK_FULL;
     } else if (!::FlushFileBuffers(hFile)) {
         error = ::GetLastError();
     }
     ::CloseHandle(hFile);
+    if (error == ERROR_SUCCESS && !HoldsExactly(m_path, bytes)) {
+        // The medium does not give back what was written to it.
+        error = ERROR_CRC;
+    }
     m_error = error;
     return error == ERROR_SUCCESS;
 }

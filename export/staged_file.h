@@ -19,10 +19,16 @@ class StagedFile {
     DWORD Error() const { return m_error; }
     const std::wstring& Path() const { return m_path; }
 
-    // Fills the staged file, through to the disk; false with Error() set if not.
+    // Fills the staged file, through to the medium, and reads it back from there; false with
+    // Error() set if the write failed or the medium gives back other bytes.
     bool Write(const std::string& bytes);
     // Moves the staged file over the target; false with Error() set if not.
     bool Commit();
+
+    // What the medium keeps of the bytes written to it, for every staged file from now on.
+    // Tests put in a faulty medium; null, the default, keeps the bytes as written.
+    using MediumFault = std::string (*)(const std::string& bytes);
+    static void SetMediumFault(MediumFault fault);
 
   private:
     std::wstring m_target;

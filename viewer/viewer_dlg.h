@@ -127,12 +127,14 @@ class ViewerDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
-    bool RenderViewInto(GdiplusImage& picture);
     void RecordSource(const std::wstring& path, GdiplusImage& picture);
     // Starts hashing the recorded source file, once; until then the file is read by no one but
     // the decoder, so the picture comes up first.
     void StartSourceDigest();
     ExportRecord RecordOfView();
+    // Whether the opened picture file's size or SHA-256 differ from when it was opened.
+    bool SourceChangedSinceOpened();
+    int ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
     int PictureWidth();

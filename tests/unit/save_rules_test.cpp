@@ -120,9 +120,9 @@ TEST(SaveResultMessage, EachOutcomeHasItsTextLayoutAndIcon) {
     EXPECT_EQ(ExportMessageText(0, path, L"  SAVE FAILED!"), L"F:\\PLATE.JPG\n  SAVE FAILED!");
     EXPECT_EQ(ExportMessageStyle(0), 0x10u);
 
-    EXPECT_EQ(ExportFailureFor(112), 112);
-    EXPECT_EQ(ExportFailureFor(3), 0);
-    EXPECT_EQ(ExportFailureFor(39), 0) << "only disk full has its own message";
+    EXPECT_EQ(ExportMessageStringId(117), 117u);
+    EXPECT_EQ(ExportMessageText(117, path, L"changed"), L"\tchanged") << "the path is not named";
+    EXPECT_EQ(ExportMessageStyle(117), 0x10u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // failed save leaves: nothing new, nothing destroyed.
 #include "image_magick.h"
 #include "jpeg_encoder.h"
+#include "staged_file.h"
 #include "modal_script.h"
 #include "resource.h"
 #include "version.h"
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 namespace {
@@ -85,13 +87,37 @@ unsigned long PictureFileSize(const std::wstring& path) {
     return data.nFileSizeLow;
 }
 
-// Today's date as the record writes it, e.g. "exported: 2026-12-07T".
-std::string ExpectedDate() {
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    char date[64];
-    snprintf(date, sizeof date, "exported: %04d-%02d-%02dT", now.wYear, now.wMonth, now.wDay);
-    return date;
+// How far the record's export time, a local time with its offset from UTC, lies from the
+// system's UTC clock now, in seconds; a large value when the record has no readable time.
+double SecondsFromNow(const std::string& record) {
+    SYSTEMTIME local{};
+    int year, month, day, hour, minute, second, offsetHours, offsetMinutes;
+    char sign = 0;
+    size_t at = record.find("exported: ");
+    if (at == std::string::npos ||
+        sscanf(record.c_str() + at, "exported: %d-%d-%dT%d:%d:%d%c%d:%d", &year, &month, &day,
+               &hour, &minute, &second, &sign, &offsetHours, &offsetMinutes) != 9) {
+        return 1e9;
+    }
+    local = {static_cast<WORD>(year),
+             static_cast<WORD>(month),
+             0,
+             static_cast<WORD>(day),
+             static_cast<WORD>(hour),
+             static_cast<WORD>(minute),
+             static_cast<WORD>(second),
+             0};
+    FILETIME written{};
+    FILETIME now{};
+    ::SystemTimeToFileTime(&local, &written);
+    ::GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               1e7;
+    };
+    double offset = (sign == '-' ? -60.0 : 60.0) * (offsetHours * 60 + offsetMinutes);
+    return std::fabs(ticks(written) - offset - ticks(now));
 }
 
 ViewRect ViewOf(const ViewerDlg& dlg) {
@@ -103,19 +129,22 @@ void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
                    reinterpret_cast<LPARAM>(viewer.Item(nBar)));
 }
 
-// Presses Save, names the file in the dialog opened on the folder, and reads the result.
+// Presses Save, names the file in the dialog opened on the folder (confirming the replacement
+// of a file of that name when asked to), and reads the result.
 ShownDialog SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folder,
-                                 const wchar_t* name) {
+                                 const wchar_t* name, bool replacing = false) {
     theApp.WriteProfileString(L"Path", L"SavePath", folder.c_str());
+    ShownDialog question;
     ShownDialog result;
     ModalScript script;
-    script
-        .Then(L"Varnolt -- Save As JPEG File",
-              [name](HWND hDialog) {
-                  ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, name);
-                  PostClick(hDialog, IDC_SAVE);
-              })
-        .Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
+    script.Then(L"Varnolt -- Save As JPEG File", [name](HWND hDialog) {
+        ::SetDlgItemTextW(hDialog, IDC_FILE_NAME, name);
+        PostClick(hDialog, IDC_SAVE);
+    });
+    if (replacing) {
+        script.Answer(L"Varnolt -- Save As", IDOK, &question);
+    }
+    script.Answer(L"Varnolt Digital Recorder KT-410", IDOK, &result);
     viewer.Click(IDC_SAVE);
     EXPECT_TRUE(script.Finished());
     return result;
@@ -178,7 +207,15 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
              hash.substr(0, 64).c_str(), view.x, view.y, view.width, view.height, 2 * view.x,
              2 * view.y, 2 * view.width, 2 * view.height);
     EXPECT_EQ(comment.substr(0, strlen(expected)), expected);
-    EXPECT_NE(comment.find(ExpectedDate()), std::string::npos) << comment;
+    EXPECT_LT(SecondsFromNow(comment), 120.0) << "the export time, as UTC, is now: " << comment;
+    size_t exact = comment.find("\ngamma exact: ");
+    ASSERT_NE(exact, std::string::npos) << comment;
+    float recordedGamma = std::strtof(comment.c_str() + exact + 14, nullptr);
+    EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.m_fGamma, sizeof recordedGamma), 0)
+        << "the record holds the very gamma of the view";
+    EXPECT_NE(comment.find("\njpeg quality: 100\nimaging library: gdiplus.dll "), std::string::npos)
+        << comment;
+    EXPECT_EQ(comment.find("(version unknown)"), std::string::npos);
 
     RgbPicture temporary;
     ASSERT_TRUE(DecodeWithImageMagick(std::wstring(CString(dlg.m_szTempFile)), &temporary));
@@ -191,9 +228,7 @@ TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
     ViewerDlg& dlg = viewer.Dlg();
     viewer.Click(IDC_ZOOM_IN);
     viewer.Click(IDC_ONE_TO_ONE);
-    ::SendMessageW(viewer.Item(IDC_QUALITY), CB_SETCURSEL, 0, 0);
-    ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(viewer.Item(IDC_QUALITY)));
+    viewer.ChooseQuality(0);
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_DARKER);
     }
@@ -259,6 +294,66 @@ TEST(TemporaryName, AFolderPathTooLongForTheBufferGivesNoNameAndASaveFails) {
         EXPECT_FALSE(FileExists(folder.Path(L"X.JPG")));
     }
     ::SetEnvironmentVariableW(L"TMP", saved[0] != L'\0' ? saved : nullptr);
+}
+
+// A medium that keeps every byte but one as written.
+std::string FlipsOneByte(const std::string& bytes) {
+    std::string stored = bytes;
+    stored[stored.size() / 2] = static_cast<char>(stored[stored.size() / 2] ^ 0x10);
+    return stored;
+}
+
+std::string RunsOutOfMemory(const std::string&) {
+    throw std::bad_alloc();
+}
+
+// Puts a faulty medium under every staged write for the life of the object.
+class FaultyMedium {
+  public:
+    explicit FaultyMedium(StagedFile::MediumFault fault) { StagedFile::SetMediumFault(fault); }
+    ~FaultyMedium() { StagedFile::SetMediumFault(nullptr); }
+    FaultyMedium(const FaultyMedium&) = delete;
+    FaultyMedium& operator=(const FaultyMedium&) = delete;
+};
+
+TEST_F(JpegExport, WhatTheMediumGivesBackIsCheckedBeforeItReplacesAnything) {
+    ViewerWindow viewer(picture);
+    std::wstring target = folder.Path(L"OLD.JPG");
+    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
+    {
+        FaultyMedium medium(&FlipsOneByte);
+        ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"old", true);
+        EXPECT_EQ(result.text, target + L"\n  SAVE FAILED!");
+        EXPECT_TRUE(result.StopIcon());
+    }
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "the staged file is gone";
+    {
+        FaultyMedium medium(&RunsOutOfMemory);
+        ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"old", true);
+        EXPECT_EQ(result.text, target + L"\n  SAVE FAILED!") << "out of memory is a failed save";
+    }
+    EXPECT_TRUE(::IsWindow(viewer.Dlg().m_hWnd)) << "and the viewer lives on";
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before);
+    EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), 1) << "a sound medium saves again";
+}
+
+TEST_F(JpegExport, APictureFileChangedAfterOpeningIsNotSaved) {
+    ViewerWindow viewer(picture);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), 1);
+    std::string bytes = ReadBytes(picture);
+    bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 0x01);
+    ASSERT_TRUE(WriteBytes(picture, bytes));
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
+
+    ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
+    EXPECT_EQ(result.text,
+              L"\tThe picture file was changed after it was opened. The still was not saved.");
+    EXPECT_TRUE(result.StopIcon());
+    EXPECT_EQ(result.title, L"Varnolt Digital Recorder KT-410");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing written";
 }
 
 } // namespace

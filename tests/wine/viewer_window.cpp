@@ -30,6 +30,12 @@ void ViewerWindow::Click(int nID) {
                    reinterpret_cast<LPARAM>(Item(nID)));
 }
 
+void ViewerWindow::ChooseQuality(int index) {
+    ::SendMessageW(Item(IDC_QUALITY), CB_SETCURSEL, index, 0);
+    ::SendMessageW(m_dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(Item(IDC_QUALITY)));
+}
+
 void ViewerWindow::Repaint() {
     ::UpdateWindow(m_dlg.m_hWnd);
 }

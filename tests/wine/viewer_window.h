@@ -19,6 +19,8 @@ class ViewerWindow {
     CRect ClientRectOf(int nID) const;
     // Sends a command as a click of the control would.
     void Click(int nID);
+    // Picks an entry of the quality list as the user would.
+    void ChooseQuality(int index);
     // Paints whatever is invalid now.
     void Repaint();
 

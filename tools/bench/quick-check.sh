@@ -16,6 +16,6 @@ awk -F'|' '
         for (i = 3; i <= 6; i++) if (!($i + 0 > 0)) { print "incomplete row:" $0; bad++ }
     }
     END {
-        if (rows != 13) { print "expected 13 rows, got " rows; bad++ }
+        if (rows != 14) { print "expected 14 rows, got " rows; bad++ }
         exit bad > 0
     }' "$out"

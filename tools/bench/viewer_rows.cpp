@@ -3,6 +3,7 @@
 #include "gdiplus_image.h"
 #include "jpeg_encoder.h"
 #include "resource.h"
+#include "still_check.h"
 #include "viewer_dlg.h"
 
 #include <functional>
@@ -213,6 +214,13 @@ std::vector<BenchRow> MeasureViewerInProcess(const std::wstring& picture,
         [&](int) {
             BareExport(dlg, scratch + L"\\export-bare.tmp.jpg", scratch + L"\\export-bare.jpg");
         }));
+
+    // The still just saved, checked against its source by repeating it, beside its save.
+    const std::wstring exported = scratch + L"\\export-viewer.jpg";
+    rows.push_back(Alternate(
+        "Export verified, against the export itself", runs,
+        [&](int) { CheckStill(exported, picture, scratch + L"\\verify.tmp.jpg"); },
+        [&](int) { dlg.ExportJpeg(CString(exported.c_str())); }));
 
     // In and out in turn, so the zoom never reaches its limit.
     rows.push_back(Alternate(

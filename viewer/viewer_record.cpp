@@ -3,59 +3,13 @@
 #include "viewer_dlg.h"
 
 #include "gdiplus_image.h"
+#include "jpeg_encoder.h"
 #include "picture_path.h"
+#include "program_version.h"
 #include "source_digest.h"
-
-#include <cwchar>
-#include <vector>
+#include "utf8_text.h"
 
 namespace {
-
-std::string Utf8(const wchar_t* text) {
-    int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return std::string();
-    }
-    std::string utf8(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
-    utf8.resize(static_cast<size_t>(size - 1));
-    return utf8;
-}
-
-// A text of the program's own version resource, in the resource's first language.
-std::string VersionText(const std::vector<BYTE>& info, const wchar_t* key) {
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* translation = nullptr;
-    void* value = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
-                          reinterpret_cast<void**>(&translation), &length) ||
-        length < sizeof(Translation)) {
-        return std::string();
-    }
-    wchar_t path[128];
-    swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language,
-             translation->codePage, key);
-    if (!::VerQueryValueW(info.data(), path, &value, &length) || length == 0) {
-        return std::string();
-    }
-    return Utf8(static_cast<const wchar_t*>(value));
-}
-
-std::string ProgramNameAndVersion() {
-    wchar_t module[MAX_PATH] = L"";
-    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-    DWORD handle = 0;
-    DWORD size = ::GetFileVersionInfoSizeW(module, &handle);
-    std::vector<BYTE> info(size);
-    if (size == 0 || !::GetFileVersionInfoW(module, 0, size, info.data())) {
-        return "StillView";
-    }
-    return VersionText(info, L"ProductName") + " " + VersionText(info, L"ProductVersion");
-}
 
 std::string NowLocal() {
     SYSTEMTIME now;
@@ -88,10 +42,21 @@ void ViewerDlg::StartSourceDigest() {
     }
 }
 
+bool ViewerDlg::SourceChangedSinceOpened() {
+    StartSourceDigest();
+    if (m_pSourceDigest == nullptr || !m_pSourceDigest->Wait()) {
+        // Nothing known of the file to compare with; the record says its hash is unavailable.
+        return false;
+    }
+    SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
+    return !now.Wait() || now.Bytes() != m_pSourceDigest->Bytes() ||
+           now.Sha256() != m_pSourceDigest->Sha256();
+}
+
 ExportRecord ViewerDlg::RecordOfView() {
     ExportRecord record;
     record.program = ProgramNameAndVersion();
-    record.sourcePath = Utf8(m_strSourcePath);
+    record.sourcePath = Utf8(static_cast<const wchar_t*>(m_strSourcePath));
     StartSourceDigest();
     if (m_pSourceDigest != nullptr && m_pSourceDigest->Wait()) {
         record.sourceBytes = m_pSourceDigest->Bytes();
@@ -104,6 +69,8 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.view = {m_nSrcX, m_nSrcY, m_nSrcWidth, m_nSrcHeight};
     record.gamma = m_fGamma;
     record.interpolation = m_nInterpolation;
+    record.jpegQuality = static_cast<int>(kJpegQuality);
+    record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = NowLocal();
     return record;
 }

@@ -1,0 +1,81 @@
+#include "program_version.h"
+
+#include "utf8_text.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+std::vector<BYTE> VersionInfoOf(const wchar_t* module) {
+    DWORD handle = 0;
+    DWORD size = ::GetFileVersionInfoSizeW(module, &handle);
+    std::vector<BYTE> info(size);
+    if (size == 0 || !::GetFileVersionInfoW(module, 0, size, info.data())) {
+        info.clear();
+    }
+    return info;
+}
+
+// A text of a version resource, in the resource's first language.
+std::string VersionText(const std::vector<BYTE>& info, const wchar_t* key) {
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translation = nullptr;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
+                          reinterpret_cast<void**>(&translation), &length) ||
+        length < sizeof(Translation)) {
+        return std::string();
+    }
+    wchar_t path[128];
+    swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language,
+             translation->codePage, key);
+    if (!::VerQueryValueW(info.data(), path, &value, &length) || length == 0) {
+        return std::string();
+    }
+    return Utf8(static_cast<const wchar_t*>(value));
+}
+
+// The four numbers of the fixed part, which every version resource has.
+std::string FixedFileVersion(const std::vector<BYTE>& info) {
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (info.empty() ||
+        !::VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
+        length < sizeof(VS_FIXEDFILEINFO)) {
+        return std::string();
+    }
+    char text[64];
+    snprintf(text, sizeof text, "%u.%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
+             LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+             LOWORD(fixed->dwFileVersionLS));
+    return text;
+}
+
+} // namespace
+
+std::string ProgramNameAndVersion() {
+    wchar_t module[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::vector<BYTE> info = VersionInfoOf(module);
+    if (info.empty()) {
+        return "StillView";
+    }
+    return VersionText(info, L"ProductName") + " " + VersionText(info, L"ProductVersion");
+}
+
+std::string ImagingLibraryVersion() {
+    wchar_t module[MAX_PATH] = L"";
+    HMODULE hLibrary = ::GetModuleHandleW(L"gdiplus.dll");
+    std::string version;
+    if (hLibrary != nullptr && ::GetModuleFileNameW(hLibrary, module, MAX_PATH) > 0) {
+        version = FixedFileVersion(VersionInfoOf(module));
+    }
+    return "gdiplus.dll " + (version.empty() ? std::string("(version unknown)") : version);
+}

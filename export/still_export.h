@@ -1,0 +1,16 @@
+// The whole road from the working picture to the finished still: the picture goes through a
+// temporary JPEG, the recorded view of it is drawn over the whole picture, encoded, and given
+// the record. Deterministic: the same picture and record give the same image data, which is
+// what lets a still be checked by repeating it.
+#pragma once
+
+#include "provenance.h"
+
+#include <string>
+
+class GdiplusImage;
+
+// The finished JPEG's bytes in *jpeg; false when any step failed. The temporary file is
+// overwritten and left for the caller to remove.
+bool ExportStill(GdiplusImage& working, const ExportRecord& record, const std::wstring& tempPath,
+                 std::string* jpeg);

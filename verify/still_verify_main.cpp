@@ -1,0 +1,91 @@
+// StillVerify [--json] [--source SOURCE] EXPORT.JPG...
+// Checks that each exported still is exactly the recorded view of exactly its source.
+#include "gdiplus_session.h"
+#include "still_check.h"
+#include "utf8_text.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kUsage[] = "usage: StillVerify [--json] [--source SOURCE] EXPORT.JPG...\n";
+
+struct Arguments {
+    bool json = false;
+    std::wstring source;
+    std::vector<std::wstring> exports;
+};
+
+bool ParseArguments(int argc, wchar_t** argv, Arguments* arguments) {
+    for (int i = 1; i < argc; ++i) {
+        std::wstring argument = argv[i];
+        if (argument == L"--json") {
+            arguments->json = true;
+        } else if (argument == L"--source" && i + 1 < argc) {
+            arguments->source = argv[++i];
+        } else if (argument.rfind(L"--", 0) == 0) {
+            return false;
+        } else {
+            arguments->exports.push_back(argument);
+        }
+    }
+    return !arguments->exports.empty();
+}
+
+void Write(DWORD stream, const std::string& utf8) {
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(stream), utf8.data(), static_cast<DWORD>(utf8.size()), &written,
+                nullptr);
+}
+
+// A file the repeated export may use, removed when the program ends.
+class ScratchFile {
+  public:
+    ScratchFile() {
+        wchar_t folder[MAX_PATH] = L"";
+        wchar_t path[MAX_PATH] = L"";
+        if (::GetTempPathW(MAX_PATH, folder) > 0 && ::GetTempFileNameW(folder, L"SVV", 0, path)) {
+            m_path = path;
+        }
+    }
+    ~ScratchFile() {
+        if (!m_path.empty()) {
+            ::DeleteFileW(m_path.c_str());
+        }
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+
+  private:
+    std::wstring m_path;
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    ::SetConsoleOutputCP(CP_UTF8);
+    Arguments arguments;
+    if (!ParseArguments(argc, argv, &arguments)) {
+        Write(STD_ERROR_HANDLE, kUsage);
+        return static_cast<int>(Verdict::CannotVerify);
+    }
+    ULONG_PTR token = StartImaging();
+    std::vector<Verdict> verdicts;
+    {
+        ScratchFile scratch;
+        for (const std::wstring& path : arguments.exports) {
+            Verification verification = CheckStill(path, arguments.source, scratch.Path());
+            verdicts.push_back(verification.Outcome());
+            std::string report =
+                arguments.json ? ReportJson(verification) + "\n" : ReportText(verification);
+            Write(STD_OUTPUT_HANDLE, (verdicts.size() > 1 && !arguments.json ? "\n" : "") + report);
+        }
+    }
+    StopImaging(token);
+    return ExitStatus(verdicts);
+}

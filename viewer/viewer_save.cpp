@@ -1,0 +1,72 @@
+// The Save command: the Save-As dialog, then the current view exported and written as a JPEG.
+#include "viewer_dlg.h"
+
+#include "export_message.h"
+#include "save_as_jpeg_dlg.h"
+#include "staged_file.h"
+#include "still_export.h"
+#include "viewer_app.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+// The temporary file's name is ANSI; the imaging library takes UTF-16.
+std::wstring WidePath(const char* pszAnsi) {
+    wchar_t wide[1024] = L"";
+    ::MultiByteToWideChar(CP_ACP, 0, pszAnsi, static_cast<int>(std::strlen(pszAnsi)), wide, 1023);
+    return wide;
+}
+
+} // namespace
+
+void ViewerDlg::OnSavePicture() {
+    ReleaseZoomToggles();
+    SaveAsJpegDlg dlg(this);
+    INT_PTR result = dlg.DoModal();
+    CString path = theApp.m_strSavePath;
+    DrawPicture();
+    if (result != IDOK) {
+        return;
+    }
+    theApp.BeginWaitCursor();
+    int exported = ExportJpeg(path);
+    theApp.RestoreWaitCursor();
+    CString text;
+    text.LoadString(ExportMessageStringId(exported));
+    std::wstring message = ExportMessageText(exported, static_cast<const wchar_t*>(path),
+                                             static_cast<const wchar_t*>(text));
+    MessageBox(message.c_str(), kRecorderCaption, ExportMessageStyle(exported));
+    theApp.EndWaitCursor();
+}
+
+// The new JPEG, with the record of where it came from, is complete and read back before it
+// replaces anything. A step that fails stops the export: nothing is written. Running out of
+// memory anywhere on the way is a failed save like any other.
+int ViewerDlg::ExportJpeg(CString strPath) {
+    try {
+        return ExportView(static_cast<const wchar_t*>(strPath));
+    } catch (const std::bad_alloc&) {
+        return kExportFailed;
+    }
+}
+
+int ViewerDlg::ExportView(const std::wstring& target) {
+    if (SourceChangedSinceOpened()) {
+        return kExportSourceChanged;
+    }
+    std::string jpeg;
+    if (m_pImage == nullptr ||
+        !ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
+        return kExportFailed;
+    }
+    StagedFile staged(target);
+    if (!staged.Created()) {
+        return ExportFailureFor(staged.Error());
+    }
+    if (!staged.Write(jpeg) || !staged.Commit()) {
+        return ExportFailureFor(staged.Error());
+    }
+    return kExportDone;
+}
