@@ -11,7 +11,7 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 BUILD_ROOT=${STILLVIEW_BUILD_ROOT:-$ROOT/build}
-PROGRAMS=(StillView)
+PROGRAMS=(StillView StillVerify)
 # Windows subsystem of each program.
 declare -A SUBSYSTEM=([StillView]=gui [StillVerify]=console)
 

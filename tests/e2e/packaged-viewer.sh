@@ -4,7 +4,7 @@
 # them, unpacks the zip with the sample picture beside x64/StillView.exe into a folder made
 # read-only, and lets the test program save a view from that viewer to F:, a fixed disk
 # labelled DOVOZIZ. The saved still must name this version and that picture, and the
-# package's own x64/StillVerify.exe must verify it.
+# package's own x64/StillVerify.exe must verify it and report the same version.
 set -euo pipefail
 
 exe=$1
@@ -45,4 +45,5 @@ status=0
 report=$("$harness/wine-exe.sh" "$medium/x64/StillVerify.exe" 'F:\PLATE.JPG' | tr -d '\r') || status=$?
 echo "$report"
 [ $status = 0 ] || fail "StillVerify exits with $status"
-grep -qx "VERIFIED: identical image data.*" <<<"$report" || fail "StillVerify does not say the still is verified"
+grep -qx "VERIFIED: identical image data" <<<"$report" || fail "StillVerify does not say the still is verified"
+grep -q "^checked by: StillView $version " <<<"$report" || fail "StillVerify does not report version $version"

@@ -33,7 +33,9 @@ cmp "$first" "$second" || fail "two packagings of the same build differ"
 expected_entries="README.txt
 SHA256SUMS
 StillView.exe
-x64/StillView.exe"
+StillVerify.exe
+x64/StillView.exe
+x64/StillVerify.exe"
 [ "$(unzip -Z1 "$first")" = "$expected_entries" ] \
     || fail "the entries are $(unzip -Z1 "$first" | tr '\n' ' ')"
 commit_time=$(git -C "$ROOT" log -1 --format=%ct)
@@ -54,10 +56,11 @@ guide=$work/unpacked/README.txt
 [ "$(grep -c $'\r$' "$guide")" = "$(wc -l <"$guide")" ] || fail "README.txt has lines without a Windows line end"
 grep -q "^StillView $version"$'\r$' "$guide" || fail "README.txt does not begin with the version"
 
-for place in "i386 ." "x86-64 x64"; do
-    read -r machine folder <<<"$place"
-    "$ROOT/tools/package/check-executable.sh" "$work/unpacked/$folder/StillView.exe" "$machine" gui "$version" \
-        || fail "$folder/StillView.exe"
+for executable in "StillView.exe i386 gui" "StillVerify.exe i386 console" \
+    "x64/StillView.exe x86-64 gui" "x64/StillVerify.exe x86-64 console"; do
+    read -r entry machine subsystem <<<"$executable"
+    "$ROOT/tools/package/check-executable.sh" "$work/unpacked/$entry" "$machine" "$subsystem" "$version" \
+        || fail "$entry"
 done
 
 [ $failures = 0 ] || exit 1
