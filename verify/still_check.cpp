@@ -85,8 +85,22 @@ class Check {
     }
 
     Verification Run() {
-        if (ReadExport() && CheckSource() && m_v.sourceMatches) {
-            Repeat();
+        if (!ReadExport()) {
+            return m_v;
+        }
+        std::wstring source = m_sourcePath.empty() ? FromUtf8(m_v.record.sourcePath) : m_sourcePath;
+        m_v.sourcePath = Utf8(source);
+        if (m_v.record.sourceSha256.empty()) {
+            Fail("the record has no hash of its source");
+            return m_v;
+        }
+        // The source is hashed on a thread of its own while it is decoded here.
+        SourceDigest digest(source);
+        LoadedPicture picture = LoadPictureFile(source);
+        std::unique_ptr<GdiplusImage> full(picture.full);
+        std::unique_ptr<GdiplusImage> working(picture.working);
+        if (CheckSource(digest) && m_v.sourceMatches) {
+            Repeat(*working);
         }
         return m_v;
     }
@@ -121,13 +135,7 @@ class Check {
         return true;
     }
 
-    bool CheckSource() {
-        std::wstring source = m_sourcePath.empty() ? FromUtf8(m_v.record.sourcePath) : m_sourcePath;
-        m_v.sourcePath = Utf8(source);
-        if (m_v.record.sourceSha256.empty()) {
-            return Fail("the record has no hash of its source");
-        }
-        SourceDigest digest(source);
+    bool CheckSource(SourceDigest& digest) {
         if (!digest.Wait()) {
             return Fail("the source cannot be read: " + m_v.sourcePath);
         }
@@ -136,34 +144,29 @@ class Check {
         m_v.sourceSha256 = digest.Sha256();
         m_v.sourceMatches =
             digest.Bytes() == m_v.record.sourceBytes && digest.Sha256() == m_v.record.sourceSha256;
-        m_source = source;
         return true;
     }
 
-    void Repeat() {
-        LoadedPicture picture = LoadPictureFile(m_source);
-        std::unique_ptr<GdiplusImage> full(picture.full);
-        std::unique_ptr<GdiplusImage> working(picture.working);
-        if (working->Native() == nullptr) {
+    void Repeat(GdiplusImage& working) {
+        if (working.Native() == nullptr) {
             Fail("the source cannot be decoded");
             return;
         }
-        if (static_cast<int>(working->Width()) != m_v.record.workingWidth ||
-            static_cast<int>(working->Height()) != m_v.record.workingHeight) {
+        if (static_cast<int>(working.Width()) != m_v.record.workingWidth ||
+            static_cast<int>(working.Height()) != m_v.record.workingHeight) {
             Fail("the record's working picture size is not the one its source gives");
             return;
         }
         std::string repeated;
         JpegParts parts;
-        if (!ExportStill(*working, m_v.record, m_tempPath, &repeated) ||
+        if (!ExportStill(working, m_v.record, m_tempPath, &repeated) ||
             !SplitJpeg(repeated, &parts)) {
             Fail("the export could not be repeated from the source");
             return;
         }
-        m_v.rederived = true;
         m_v.identicalImageData = parts.imageData == m_exportParts.imageData;
         if (m_v.identicalImageData) {
-            m_v.pixels.total = static_cast<std::uint64_t>(working->Width()) * working->Height();
+            m_v.pixels.total = static_cast<std::uint64_t>(working.Width()) * working.Height();
             return;
         }
         ComparePictures(repeated);
@@ -187,7 +190,6 @@ class Check {
     std::wstring m_exportPath;
     std::wstring m_sourcePath;
     std::wstring m_tempPath;
-    std::wstring m_source;
     std::string m_exportBytes;
     JpegParts m_exportParts;
     Verification m_v;

@@ -33,7 +33,6 @@ struct Verification {
     std::uint64_t sourceBytes = 0;
     std::string sourceSha256;
     bool sourceMatches = false;
-    bool rederived = false;
     bool identicalImageData = false;
     PixelComparison pixels;
     std::string imagingLibrary; // the one this check ran with
