@@ -5,12 +5,19 @@ else()
   set(MANIFEST_ARCH x86)
 endif()
 configure_file(res/stillview.manifest.in ${CMAKE_BINARY_DIR}/res/stillview.manifest @ONLY)
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
 
 add_compile_definitions(UNICODE _UNICODE NOMINMAX)
 # A stand-alone executable: no mingw runtime DLLs beside it.
 add_link_options(-static)
+# The same sources give the same bytes, whenever and in whichever folders they are built: no
+# build paths in the code, no link time in the headers. Release builds carry no symbols or
+# debug information, and drop the library code they never call.
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=
+  -ffunction-sections -fdata-sections)
+add_link_options(-Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
 
-set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export verify controls res)
+set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export verify controls res ${CMAKE_BINARY_DIR}/res)
 
 add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
 target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
@@ -20,8 +27,8 @@ target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool g
 # The resources go into every executable that creates the program's windows.
 set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res")
-set_source_files_properties(${PRODUCT_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_BINARY_DIR}/res/stillview.manifest")
+set_source_files_properties(${PRODUCT_RESOURCES} verify/still_verify.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_BINARY_DIR}/res/stillview.manifest;${CMAKE_BINARY_DIR}/res/version.h")
 
 add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
 # The program alone loads these lazily; tests load them up front, so one-time allocations of

@@ -96,6 +96,7 @@ endforeach()
 add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
   tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
   tests/e2e/slow_source_test.cpp tests/e2e/save_as_window.cpp tests/e2e/keyboard_run_test.cpp
+  tests/e2e/packaged_viewer_test.cpp
   tests/common/process_windows.cpp tests/common/test_files.cpp)
 target_include_directories(e2e_tests PRIVATE tests/common)
 target_link_libraries(e2e_tests PRIVATE gtest_main)
@@ -115,6 +116,7 @@ set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
 
 include(cmake/Bench.cmake)
+include(cmake/Package.cmake)
 
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed
 # page, checked against a real Wine with a prefix of its own.

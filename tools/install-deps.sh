@@ -14,7 +14,7 @@ PACKAGES=(
     wine64 xvfb xauth x11-utils xdotool imagemagick
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     clang-format util-linux procps locales fonts-wqy-microhei fuse3 libfuse3-dev pkg-config
-    libimage-exiftool-perl exiv2 jpeginfo libjpeg-turbo-progs
+    libimage-exiftool-perl exiv2 jpeginfo libjpeg-turbo-progs zip unzip
 )
 LOCALES=(en_US.UTF-8 ja_JP.UTF-8 zh_TW.UTF-8)
 

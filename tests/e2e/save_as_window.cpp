@@ -70,6 +70,11 @@ Shown Answer(HWND hBox, int button) {
     return shown;
 }
 
+HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer) {
+    Click(hViewer, kSave);
+    return viewer.WaitForDialog(kSaveAsCaption);
+}
+
 bool BackToViewer(const ViewerProcess& viewer, HWND hViewer) {
     DWORD start = ::GetTickCount();
     while (!(::IsWindowEnabled(hViewer) && !viewer.HasOtherDialog(hViewer))) {

@@ -37,5 +37,8 @@ struct Shown {
 // Reads a message box and presses one of its buttons.
 Shown Answer(HWND hBox, int button);
 
+// Presses the viewer's Save button and waits for the Save-As dialog (null if none comes).
+HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer);
+
 // Waits until the viewer takes input again with no dialog of its own left up.
 bool BackToViewer(const ViewerProcess& viewer, HWND hViewer);

@@ -48,10 +48,7 @@ class SaveToDrives : public testing::Test {
     }
 
     // Presses the viewer's Save button and waits for the Save-As dialog.
-    HWND OpenSaveAs() {
-        Click(hViewer, kSave);
-        return viewer->WaitForDialog(kSaveAsCaption);
-    }
+    HWND OpenSaveAs() { return ::OpenSaveAs(*viewer, hViewer); }
 
     std::wstring startFolder = Environment(L"STILLVIEW_SAVE_START");
     std::set<std::wstring> temporaryBefore;

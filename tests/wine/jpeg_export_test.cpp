@@ -6,6 +6,7 @@
 #include "modal_script.h"
 #include "resource.h"
 #include "test_files.h"
+#include "version.h"
 #include "viewer_app.h"
 #include "viewer_window.h"
 
@@ -193,7 +194,7 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     ASSERT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(picture)), &hash));
     char expected[512];
     snprintf(expected, sizeof expected,
-             "program: StillView 1.0.0.1\n"
+             "program: StillView " STILLVIEW_VERSION_TEXT "\n"
              "source: %s\n"
              "source bytes: %lu\n"
              "source sha256: %s\n"
@@ -308,7 +309,7 @@ TEST_F(JpegExport, SavedStillCarriesTheRecordInExifAndXmpThatReadersShowForAJapa
     EXPECT_EQ(tag("UserComment"), record);
     EXPECT_EQ(tag("XPTitle"), summary + name + gamma);
     EXPECT_EQ(tag("ImageDescription"), summary + std::string("?? ???.bmp") + gamma);
-    EXPECT_EQ(tag("Software"), "StillView 1.0.0.1");
+    EXPECT_EQ(tag("Software"), "StillView " STILLVIEW_VERSION_TEXT);
     SYSTEMTIME today;
     ::GetLocalTime(&today);
     char date[16];
