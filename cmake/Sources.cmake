@@ -59,6 +59,7 @@ set(PRODUCT_SOURCES
   export/save_as_jpeg_dlg.cpp
   export/source_digest.cpp
   export/staged_file.cpp
+  viewer/navigator_thumbnail.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp

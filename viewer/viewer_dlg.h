@@ -3,6 +3,7 @@
 
 #include "afxwin.h"
 
+#include "navigator_thumbnail.h"
 #include "provenance.h"
 
 #include <string>
@@ -160,4 +161,5 @@ class ViewerDlg : public CDialog {
 
     // The empty file the system creates to reserve the unique temporary name.
     char m_szTempPlaceholder[MAX_PATH] = "";
+    NavigatorThumbnail m_thumbnail;
 };
