@@ -136,6 +136,11 @@ class ViewerDlg : public CDialog {
     ExportRecord RecordOfView();
     void AppendAboutItem();
     void DeleteTempFiles();
+    // A bitmap button's face size, the size the layout gives it; empty for other children.
+    CSize FaceSizeOf(HWND hChild) const;
+    // The window's icons are of no use before the picture is up, and taking them costs the
+    // system some time, so the first paint gives them.
+    void GiveIconsOnce();
     int PictureWidth();
     int PictureHeight();
     ViewGeometry Geometry() const;

@@ -26,8 +26,10 @@ void ViewerDlg::OnPaint() {
         DrawPicture();
         DrawNavigator();
         StartSourceDigest();
+        GiveIconsOnce();
         return;
     }
+    GiveIconsOnce();
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     int cxIcon = ::GetSystemMetrics(SM_CXICON);
     int cyIcon = ::GetSystemMetrics(SM_CYICON);
