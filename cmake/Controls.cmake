@@ -38,10 +38,8 @@ set(CONTROLS_SOURCES
 
 # Native GoogleTest files (tests/unit/).
 set(CONTROLS_UNIT_TESTS
-  tests/unit/controls_blink_rules_test.cpp
   tests/unit/controls_check_button_rules_test.cpp
   tests/unit/controls_edge_colors_test.cpp
-  tests/unit/controls_list_ring_test.cpp
   tests/unit/controls_placement_test.cpp
   tests/unit/controls_static_3d_rules_test.cpp
 )

@@ -17,6 +17,7 @@ set(PORTABLE_SOURCES
   viewer/mouse_mapping.cpp
   viewer/navigator_bounds.cpp
   viewer/scroll_bar_setup.cpp
+  viewer/key_map.cpp
   viewer/scroll_position.cpp
   viewer/view_adjustments.cpp
   viewer/view_geometry.cpp
@@ -63,6 +64,7 @@ set(PRODUCT_SOURCES
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp
+  viewer/viewer_keys.cpp
   viewer/viewer_mouse.cpp
   viewer/viewer_paint.cpp
   viewer/viewer_view.cpp

@@ -20,6 +20,7 @@ add_executable(unit_tests
   tests/unit/save_rules_test.cpp
   tools/fuzz/save_rules_properties.cpp
   tests/unit/scroll_bar_setup_test.cpp
+  tests/unit/key_map_test.cpp
   tests/unit/scroll_position_test.cpp
   tests/unit/view_adjustments_test.cpp
   tests/unit/view_geometry_test.cpp

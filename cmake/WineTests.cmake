@@ -53,6 +53,7 @@ add_executable(wine_tests
   tests/wine/shown_texts.cpp
   tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
+  tests/wine/viewer_keys_test.cpp
   tests/wine/viewer_mouse_test.cpp
   tests/wine/viewer_random_test.cpp
   tests/wine/viewer_view_test.cpp
@@ -69,7 +70,7 @@ target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
 
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
-    ViewerTeardown ViewerView GreyPicture ViewerMouse SaveAsDialog JpegExport JpegEncoder
+    ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerKeys SaveAsDialog JpegExport JpegEncoder
     TemporaryName)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
@@ -91,6 +92,7 @@ endforeach()
 # End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
 add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
   tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
+  tests/e2e/slow_source_test.cpp tests/e2e/save_as_window.cpp tests/e2e/keyboard_run_test.cpp
   tests/common/process_windows.cpp tests/common/test_files.cpp)
 target_include_directories(e2e_tests PRIVATE tests/common)
 target_link_libraries(e2e_tests PRIVATE gtest_main)
@@ -99,7 +101,14 @@ add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtes
 add_wine_test(NAME e2e.BadCommandLines COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*BadCommandLine* LABEL e2e)
 add_wine_test(NAME e2e.SaveToDrives HOST_SCRIPT
   COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/save-to-drives.sh $<TARGET_FILE:e2e_tests> LABEL e2e)
-set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e.SaveToDrives PROPERTIES
+# A picture on a slow medium (FUSE), whose hash is still reading when the viewer closes.
+add_wine_test(NAME e2e.SlowSource HOST_SCRIPT
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/slow-source.sh $<TARGET_FILE:e2e_tests> LABEL e2e)
+# Keys typed through the display server; the saves go to the drives of the save test.
+add_wine_test(NAME e2e.KeyboardRun HOST_SCRIPT
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/save-to-drives.sh $<TARGET_FILE:e2e_tests> KeyboardRun.* LABEL e2e)
+set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e.SaveToDrives
+  e2e.SlowSource e2e.KeyboardRun PROPERTIES
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
 
 include(cmake/Bench.cmake)

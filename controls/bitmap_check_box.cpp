@@ -3,6 +3,7 @@
 #include "bitmap_painting.h"
 #include "blink_list.h"
 #include "button_text.h"
+#include "check_button_rules.h"
 
 IMPLEMENT_DYNAMIC(ABitmapCheckBox, ACheckButton)
 
@@ -13,14 +14,17 @@ ABitmapCheckBox::~ABitmapCheckBox() {
     SetBlinking(this, FALSE);
 }
 
+bool ABitmapCheckBox::ShowsCheckedImage() const {
+    return ShowsChecked(m_nCheckState, m_nCheckedState);
+}
+
 // No background, focus or disabled look: the control never erases, and a push-like button shows
 // being pressed through its checked image.
 void ABitmapCheckBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const RECT& rcItem = lpDrawItemStruct->rcItem;
     if (m_nImageId != 0) {
-        bool bChecked = ShowsCheckedImage(m_nCheckState, m_nCheckedState, m_bBlinkPhase != FALSE);
-        UINT nImage = bChecked ? m_nImageId + 1 : m_nImageId;
+        UINT nImage = ShowsCheckedImage() ? m_nImageId + 1 : m_nImageId;
         DrawImage(pDC, rcItem, nImage, m_bImageIsIcon, m_nPlacement);
     }
     DrawButtonText(pDC, rcItem, GetWindowText(), m_nTextFormat);

@@ -16,9 +16,12 @@ class ABitmapCheckBox : public ACheckButton {
 
     BOOL m_bImageIsIcon = FALSE;
     UINT m_nImageId;
-    // Flipped by the blink list while the box blinks; a checked box shows its unchecked image
-    // while it is set.
+    // Flipped by the blink list while the box is listed; only a blinking check box shows it.
     BOOL m_bBlinkPhase = FALSE;
     UINT m_nPlacement = 5;
     UINT m_nTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+  protected:
+    // Whether the checked image is drawn: the box shows checked.
+    virtual bool ShowsCheckedImage() const;
 };

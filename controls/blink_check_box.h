@@ -9,6 +9,9 @@ class ABlinkCheckBox : public ABitmapCheckBox {
     ABlinkCheckBox(CWnd* pControl, UINT nImageId) : ABitmapCheckBox(pControl, nImageId) {}
 
   protected:
+    // A checked box shows its unchecked image in the blink phase.
+    bool ShowsCheckedImage() const override;
+
     LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
 

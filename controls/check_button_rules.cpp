@@ -71,10 +71,6 @@ bool ShowsChecked(unsigned state, unsigned checkedState) {
     return state > kUnchecked && state <= checkedState;
 }
 
-bool ShowsCheckedImage(unsigned state, unsigned checkedState, bool blinkPhase) {
-    return ShowsChecked(state, checkedState) && !blinkPhase;
-}
-
 bool UnchecksRadioSibling(int kind, unsigned newState) {
     return kind == kRadioKind && newState != kUnchecked;
 }

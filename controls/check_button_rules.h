@@ -37,10 +37,6 @@ std::optional<unsigned> CheckOnMouseRelease(int kind, unsigned current, bool ins
 // Whether a state is drawn as checked: above unchecked and no higher than checkedState.
 bool ShowsChecked(unsigned state, unsigned checkedState);
 
-// Whether a check box shows its checked image: it shows checked, and a blinking one is not in the
-// phase that shows it unchecked.
-bool ShowsCheckedImage(unsigned state, unsigned checkedState, bool blinkPhase);
-
 // Whether setting a state has to uncheck the checked sibling of the radio group.
 bool UnchecksRadioSibling(int kind, unsigned newState);
 

@@ -14,11 +14,16 @@ AListButton::~AListButton() {
     DeleteEntries();
 }
 
-void AListButton::AddEntry(AListEntry* pEntry) {
+// The button deletes each entry once, so one already listed is not taken again.
+BOOL AListButton::AddEntry(AListEntry* pEntry) {
+    if (m_listEntries.Find(pEntry) != nullptr) {
+        return FALSE;
+    }
     m_listEntries.AddTail(pEntry);
     if (m_listEntries.GetCount() == 1) {
         ShowCurrent();
     }
+    return TRUE;
 }
 
 AListEntry* AListButton::AddEntry(const wchar_t* pszCaption, DWORD dwData) {

@@ -23,8 +23,8 @@ class AListButton : public CButton {
     ~AListButton() override;
 
     // Adds an entry at the end of the ring and takes it over; the first entry becomes the one
-    // shown.
-    void AddEntry(AListEntry* pEntry);
+    // shown. An entry already listed is refused (FALSE) and stays where it is.
+    BOOL AddEntry(AListEntry* pEntry);
     AListEntry* AddEntry(const wchar_t* pszCaption, DWORD dwData = 0);
     void RemoveAllEntries();
     // The entry shown, or null when there is none.

@@ -36,10 +36,10 @@ void A3dStatic::DrawLabelText(CDC* pDC, const RECT& rect, COLORREF clrCells) {
     pDC->RestoreDC(nSaved);
 }
 
-// Windows made by the framework are taken over after their creation, so the text and its area
-// are taken from the window here rather than on WM_CREATE.
+// Windows made by the framework are taken over after their creation, so the text area is set
+// here rather than on WM_CREATE. The window's own text, a template caption included, is not the
+// label's: it shows only what it is given.
 void A3dStatic::PreSubclassWindow() {
-    m_strText = GetWindowText();
     ResetTextRect();
 }
 

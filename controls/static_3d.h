@@ -1,6 +1,7 @@
 // A text label on a sunken, black-framed background that keeps its own copy of its text and, on
 // a text change, redraws only the text instead of the whole label. Create it with Create or take
-// a dialog's static over with SubclassDlgItem; either way it starts with the window's text.
+// a dialog's static over with SubclassDlgItem; either way it starts without text, whatever the
+// window's own text, until it is given one.
 #pragma once
 
 #include "afxwin.h"

@@ -8,6 +8,8 @@ namespace {
 
 constexpr DWORD kChunk = 1 << 20;
 constexpr ULONG kSha256Bytes = 32;
+// How long letting go of an unfinished digest waits for its thread to notice.
+constexpr DWORD kCancelWaitMs = 100;
 
 std::string Hex(const UCHAR* bytes, ULONG count) {
     static const char kDigits[] = "0123456789abcdef";
@@ -59,37 +61,28 @@ class Sha256Hash {
 
 } // namespace
 
-SourceDigest::SourceDigest(const std::wstring& path) : m_path(path) {
-    m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, this, 0, nullptr);
-    if (m_hThread == nullptr) {
-        // No thread to spare: the digest is made when a save asks for it.
-        m_ok = Compute();
+// What the hashing thread works on. The digest and the thread each hold it, and the last of them to
+// let go deletes it, so a thread held in a read can outlive the digest.
+struct SourceDigest::Job {
+    explicit Job(const std::wstring& filePath) : path(filePath) {}
+
+    bool Compute();
+    void Release() {
+        if (::InterlockedDecrement(&holders) == 0) {
+            delete this;
+        }
     }
-}
 
-SourceDigest::~SourceDigest() {
-    if (m_hThread != nullptr) {
-        ::InterlockedExchange(&m_cancel, 1);
-        ::WaitForSingleObject(m_hThread, INFINITE);
-        ::CloseHandle(m_hThread);
-    }
-}
+    std::wstring path;
+    volatile LONG holders = 1;
+    volatile LONG cancel = 0;
+    bool ok = false;
+    std::uint64_t bytes = 0;
+    std::string sha256;
+};
 
-bool SourceDigest::Wait() {
-    if (m_hThread != nullptr) {
-        ::WaitForSingleObject(m_hThread, INFINITE);
-    }
-    return m_ok;
-}
-
-DWORD WINAPI SourceDigest::Run(void* self) {
-    auto* digest = static_cast<SourceDigest*>(self);
-    digest->m_ok = digest->Compute();
-    return 0;
-}
-
-bool SourceDigest::Compute() {
-    HANDLE hFile = ::CreateFileW(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+bool SourceDigest::Job::Compute() {
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         return false;
@@ -97,7 +90,7 @@ bool SourceDigest::Compute() {
     Sha256Hash sha;
     std::vector<UCHAR> buffer(kChunk);
     bool ok = sha.Ready();
-    while (ok && m_cancel == 0) {
+    while (ok && cancel == 0) {
         DWORD read = 0;
         // A read that fails part way must not pass for the end of the file.
         ok = ::ReadFile(hFile, buffer.data(), kChunk, &read, nullptr) != FALSE;
@@ -105,8 +98,52 @@ bool SourceDigest::Compute() {
             break;
         }
         ok = sha.Add(buffer.data(), read);
-        m_bytes += read;
+        bytes += read;
     }
     ::CloseHandle(hFile);
-    return ok && m_cancel == 0 && sha.Finish(&m_sha256);
+    return ok && cancel == 0 && sha.Finish(&sha256);
+}
+
+SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
+    ::InterlockedIncrement(&m_job->holders);
+    m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, m_job, 0, nullptr);
+    if (m_hThread == nullptr) {
+        m_job->Release();
+        // No thread to spare: the digest is made here and now.
+        m_job->ok = m_job->Compute();
+    }
+}
+
+// A read blocked on a slow medium is cancelled where the system can; where it cannot, the thread
+// is left to end with its read, and the process can still end at once.
+SourceDigest::~SourceDigest() {
+    if (m_hThread != nullptr) {
+        ::InterlockedExchange(&m_job->cancel, 1);
+        ::CancelSynchronousIo(m_hThread);
+        ::WaitForSingleObject(m_hThread, kCancelWaitMs);
+        ::CloseHandle(m_hThread);
+    }
+    m_job->Release();
+}
+
+bool SourceDigest::Wait() {
+    if (m_hThread != nullptr) {
+        ::WaitForSingleObject(m_hThread, INFINITE);
+    }
+    return m_job->ok;
+}
+
+std::uint64_t SourceDigest::Bytes() const {
+    return m_job->bytes;
+}
+
+const std::string& SourceDigest::Sha256() const {
+    return m_job->sha256;
+}
+
+DWORD WINAPI SourceDigest::Run(void* job) {
+    auto* pJob = static_cast<Job*>(job);
+    pJob->ok = pJob->Compute();
+    pJob->Release();
+    return 0;
 }

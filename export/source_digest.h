@@ -1,5 +1,6 @@
 // The SHA-256 of the picture file the viewer opened, computed by the platform's hashing service
-// on a thread of its own while the viewer starts; a save waits for it.
+// on a thread of its own while the viewer starts; a save waits for it. Letting go of an unfinished
+// digest never waits on the medium: a read the system cannot cancel is left to finish on its own.
 #pragma once
 
 #include <windows.h>
@@ -16,18 +17,14 @@ class SourceDigest {
 
     // Waits for the digest; false when the file could not be read or hashed.
     bool Wait();
-    std::uint64_t Bytes() const { return m_bytes; }
+    std::uint64_t Bytes() const;
     // Lower-case hex, empty when Wait() is false.
-    const std::string& Sha256() const { return m_sha256; }
+    const std::string& Sha256() const;
 
   private:
-    static DWORD WINAPI Run(void* self);
-    bool Compute();
+    struct Job;
+    static DWORD WINAPI Run(void* job);
 
-    std::wstring m_path;
+    Job* m_job;
     HANDLE m_hThread = nullptr;
-    volatile LONG m_cancel = 0;
-    bool m_ok = false;
-    std::uint64_t m_bytes = 0;
-    std::string m_sha256;
 };

@@ -13,7 +13,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64 mingw-w64-x86-64-dev g++-mingw-w64-i686 mingw-w64-i686-dev
     wine64 xvfb xauth x11-utils xdotool imagemagick
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-    clang-format util-linux procps locales fonts-wqy-microhei
+    clang-format util-linux procps locales fonts-wqy-microhei fuse3 libfuse3-dev pkg-config
 )
 LOCALES=(en_US.UTF-8 ja_JP.UTF-8 zh_TW.UTF-8)
 

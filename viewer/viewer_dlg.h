@@ -9,6 +9,7 @@
 #include <string>
 
 class GdiplusImage;
+struct KeyAction;
 class NavigatorTracker;
 class SourceDigest;
 struct ViewGeometry;
@@ -66,6 +67,8 @@ class ViewerDlg : public CDialog {
     void DoDataExchange(CDataExchange*) override {}
     void PostNcDestroy() override;
     BOOL OnInitDialog() override;
+    // Keys of the viewer run their commands here, before the dialog's own key handling.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void LoadPicture();
     void ScaleLayout();
@@ -161,6 +164,11 @@ class ViewerDlg : public CDialog {
     bool CentreOnThumbnailPoint(CPoint point);
     bool DragNavigator(CPoint point);
     void RelayButtonMouseMessage(CWnd* pWnd, UINT message, CPoint point);
+    bool TakesKeys(const MSG& msg) const;
+    void RunKeyAction(const KeyAction& action);
+    // A scroll message of one of the two bars, handled as the bar's own.
+    void SendScroll(bool bHorizontal, UINT nSBCode, UINT nPos);
+    void PanByTenth(bool bHorizontal, int direction);
     bool IsToggleDown(int nID) const;
     void SetToggle(int nID, bool bDown);
 

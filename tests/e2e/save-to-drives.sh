@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# usage: save-to-drives.sh E2E_TESTS_EXE
+# usage: save-to-drives.sh E2E_TESTS_EXE [GTEST_FILTER]
 # Inside a wine-session.sh session: makes the drives the save test expects (a floppy, a CD-ROM,
 # export and non-export fixed disks, a full disk, a floppy without its folder), runs the test
-# program's SaveToDrives tests, and removes the drives again.
+# program's SaveToDrives tests (or those the filter names), and removes the drives again.
 set -euo pipefail
 
 exe=$1
+filter=${2:-SaveToDrives.*}
 harness=${STILLVIEW_HARNESS:?run inside wine-session.sh}
 work=$(mktemp -d "${TMPDIR:-/tmp}/stillview-drives.XXXXXX")
 letters=(a e f g k m)
@@ -34,4 +35,4 @@ mkdir -p "$work/start"
 
 export STILLVIEW_SAVE_START
 STILLVIEW_SAVE_START="Z:$(echo "$work/start" | tr / '\\')"
-"$harness/wine-exe.sh" "$exe" --gtest_filter='SaveToDrives.*'
+"$harness/wine-exe.sh" "$exe" --gtest_filter="$filter"

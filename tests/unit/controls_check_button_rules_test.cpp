@@ -63,14 +63,6 @@ TEST(ControlsCheckTransitions, CheckedLookCoversTheStatesUpToTheCheckedState) {
     EXPECT_TRUE(ShowsChecked(kIndeterminate, 2));
 }
 
-TEST(ControlsCheckTransitions, TheBlinkPhaseHidesOnlyTheCheckedImage) {
-    EXPECT_TRUE(ShowsCheckedImage(kChecked, 1, false));
-    EXPECT_FALSE(ShowsCheckedImage(kChecked, 1, true));
-    EXPECT_FALSE(ShowsCheckedImage(kUnchecked, 1, false));
-    EXPECT_FALSE(ShowsCheckedImage(kUnchecked, 1, true));
-    EXPECT_FALSE(ShowsCheckedImage(kIndeterminate, 1, false));
-}
-
 TEST(ControlsCheckTransitions, OnlyCheckingARadioButtonTouchesItsGroup) {
     EXPECT_TRUE(UnchecksRadioSibling(kRadioKind, kChecked));
     EXPECT_TRUE(UnchecksRadioSibling(kRadioKind, kIndeterminate));

@@ -1,7 +1,5 @@
 #include "static_3d_rules.h"
 
-#include "frame_styles.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -12,34 +10,6 @@ static void PrintTo(const IntRect& r, std::ostream* os) {
 }
 
 namespace {
-
-TEST(ControlsStatic3dRules, TextAndIconTypesAreLeftToTheSystem) {
-    for (unsigned type = 0; type < 16; ++type) {
-        EXPECT_EQ(PanelLookOfStaticType(type).systemPaints, type < 4) << type;
-    }
-}
-
-TEST(ControlsStatic3dRules, RectangleTypesAreDoubleBevelsAndTheRestFramedPanels) {
-    StaticPanelLook black = PanelLookOfStaticType(4);
-    EXPECT_FALSE(black.roundFrame);
-    EXPECT_EQ(black.outerBevel, kSunkenBevel);
-    EXPECT_EQ(black.innerBevel, kRaisedBevel);
-    EXPECT_EQ(black.bevelWidth, 1);
-    StaticPanelLook white = PanelLookOfStaticType(6);
-    EXPECT_EQ(white.outerBevel, kRaisedBevel);
-    EXPECT_EQ(white.innerBevel, kSunkenBevel);
-    EXPECT_EQ(PanelLookOfStaticType(7).outerBevel, kSunkenBevel);
-    EXPECT_EQ(PanelLookOfStaticType(9).outerBevel, kRaisedBevel);
-    for (unsigned type : {5u, 7u, 8u, 9u, 10u, 15u}) {
-        StaticPanelLook look = PanelLookOfStaticType(type);
-        EXPECT_TRUE(look.roundFrame) << type;
-        EXPECT_EQ(look.innerBevel, kNoBevel) << type;
-        EXPECT_EQ(look.bevelWidth, 2) << type;
-    }
-    for (unsigned type : {5u, 8u, 10u, 15u}) {
-        EXPECT_EQ(PanelLookOfStaticType(type).outerBevel, kNoBevel) << type;
-    }
-}
 
 TEST(ControlsStatic3dRules, TextKeepsThreePixelsFromTheEdgesOfLargeEnoughLabels) {
     EXPECT_EQ(InsetTextRect({0, 0, 80, 20}, false), (IntRect{3, 3, 77, 17}));

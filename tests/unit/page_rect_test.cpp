@@ -24,7 +24,6 @@ const Fit kFits[] = {
     {3300, 2550, 3300, 2475, "landscape Letter at 300 dpi"},
     {500, 499, 500, 375, "almost square"},
     {500, 500, 500, 500, "square: the whole page"},
-    {3, 3, 3, 3, "tiny square"},
 };
 
 TEST(PageRect, FourToThreeAtTheTopLeftInsideThePage) {

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -84,8 +83,11 @@ TEST_F(ControlsBlink, ThePhaseFlipsOnTheTimerOnlyWhileTheBoxIsChecked) {
         }
         return flips.size() == 4;
     }));
-    std::printf("blink phase flipped after %lu, %lu and %lu ms\n", flips[1] - flips[0],
-                flips[2] - flips[1], flips[3] - flips[2]);
+    for (size_t i = 1; i < flips.size(); ++i) {
+        DWORD interval = flips[i] - flips[i - 1];
+        EXPECT_GE(interval, 400u) << "flip " << i;
+        EXPECT_LE(interval, 700u) << "flip " << i;
+    }
 
     box->SendMessage(BM_SETCHECK, BST_UNCHECKED);
     EXPECT_TRUE(g_blinkList.IsEmpty());
@@ -95,12 +97,17 @@ TEST_F(ControlsBlink, ThePhaseFlipsOnTheTimerOnlyWhileTheBoxIsChecked) {
     box->DestroyWindow();
 }
 
+// Only the blinking check box shows the phase: a plain bitmap check box handed to the list keeps
+// the face of its check state.
 TEST_F(ControlsBlink, ACheckedBoxShowsItsUncheckedImageInTheBlinkPhase) {
     auto* blinking = new ABlinkCheckBox(NewButton(10), IDB_ZOOM_IN_UP);
     auto* unchecked = new ABlinkCheckBox(NewButton(80), IDB_ZOOM_IN_UP);
     auto* checked = new ABitmapCheckBox(NewButton(150), IDB_ZOOM_IN_UP);
+    auto* plainListed = new ABitmapCheckBox(NewButton(220), IDB_ZOOM_IN_UP);
     checked->SendMessage(BM_SETCHECK, BST_CHECKED);
+    plainListed->SendMessage(BM_SETCHECK, BST_CHECKED);
     blinking->SendMessage(BM_SETCHECK, BST_CHECKED);
+    SetBlinking(plainListed, TRUE);
     auto shot = [](CWnd* w) {
         w->UpdateWindow();
         return ClientCapture(w->m_hWnd);
@@ -123,10 +130,31 @@ TEST_F(ControlsBlink, ACheckedBoxShowsItsUncheckedImageInTheBlinkPhase) {
         ASSERT_EQ(blinking->m_bBlinkPhase != FALSE, phase);
         ClientCapture look = shot(blinking);
         EXPECT_TRUE(same(look, phase ? uncheckedLook : checkedLook)) << "phase " << phase;
+        ASSERT_EQ(plainListed->m_bBlinkPhase != FALSE, phase);
+        EXPECT_TRUE(same(shot(plainListed), checkedLook)) << "plain box, phase " << phase;
     }
     blinking->DestroyWindow();
+    plainListed->DestroyWindow();
     unchecked->DestroyWindow();
     checked->DestroyWindow();
+}
+
+TEST_F(ControlsBlink, ATimerTheSystemRefusedIsAskedForAgainWhenTheNextBoxJoins) {
+    auto* first = new ABlinkCheckBox(NewButton(10), IDB_ZOOM_IN_UP);
+    first->SendMessage(BM_SETCHECK, BST_CHECKED);
+    ASSERT_NE(g_nBlinkTimer, 0u);
+    // What a refused start leaves: a listed box and no timer.
+    ::KillTimer(nullptr, g_nBlinkTimer);
+    g_nBlinkTimer = 0;
+
+    auto* second = new ABlinkCheckBox(NewButton(80), IDB_ZOOM_OUT_UP);
+    second->SendMessage(BM_SETCHECK, BST_CHECKED);
+    EXPECT_NE(g_nBlinkTimer, 0u);
+    BOOL bFirstPhase = first->m_bBlinkPhase;
+    EXPECT_TRUE(PumpMessagesUntil([&] { return first->m_bBlinkPhase != bFirstPhase; }))
+        << "the first box blinks again";
+    first->DestroyWindow();
+    second->DestroyWindow();
 }
 
 TEST_F(ControlsBlink, TheListKeepsJoinOrderOnceEachAndLetsGoOfBoxesThatStop) {

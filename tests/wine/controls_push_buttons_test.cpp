@@ -88,13 +88,18 @@ TEST_F(ControlsListButton, ThreeEntriesStepForwardAndBackBeforeTheParentHearsOfI
     PumpPendingMessages();
     EXPECT_EQ(ClickCaptions(m_parent), (std::vector<std::wstring>{L"e2", L"e3", L"e2"}));
 
-    KeyUp(button, VK_DOWN);
-    EXPECT_EQ(Caption(button), L"e1");
-    KeyUp(button, VK_UP);
-    EXPECT_EQ(Caption(button), L"e2");
+    // Space, return, left and up step forward; right and down back; other keys not at all.
+    const struct {
+        UINT key;
+        const wchar_t* shown;
+    } keys[] = {{VK_DOWN, L"e1"},   {VK_UP, L"e2"},    {VK_RETURN, L"e3"}, {VK_LEFT, L"e1"},
+                {VK_SPACE, L"e2"},  {VK_RIGHT, L"e1"}, {VK_UP, L"e2"},     {VK_TAB, L"e2"},
+                {VK_ESCAPE, L"e2"}, {VK_HOME, L"e2"},  {'A', L"e2"}};
+    for (const auto& k : keys) {
+        KeyUp(button, k.key);
+        EXPECT_EQ(Caption(button), k.shown) << "key " << k.key;
+    }
     EXPECT_EQ(button.GetCurrentEntry()->m_dwData, 2u);
-    KeyUp(button, VK_TAB);
-    EXPECT_EQ(Caption(button), L"e2");
 
     LeftClick(button, -30, 5);
     EXPECT_EQ(Caption(button), L"e3") << "steps wherever it is released";
@@ -126,15 +131,21 @@ TEST_F(ControlsListButton, EmptyAndOneEntryRingsShowTheSameOnEveryClickAndKey) {
     EXPECT_EQ(ClickCaptions(m_parent), (std::vector<std::wstring>{L"", L"only", L"", L"only"}));
 }
 
-TEST_F(ControlsListButton, ATakenOverButtonOwnsItsEntriesAndFreesThemWithItself) {
+TEST_F(ControlsListButton, ATakenOverButtonOwnsEachEntryOnceAndFreesThemWithItself) {
     HWND hControl = ::CreateWindowExW(0, L"Button", L"template", kPushStyle, 10, 20, 80, 30,
                                       m_parent.m_hWnd, nullptr, nullptr, nullptr);
     auto* button = new AListPushButton;
     button->m_bAutoDelete = TRUE;
-    button->AddEntry(new CountedEntry(L"a"));
-    button->AddEntry(new CountedEntry(L"b"));
+    auto* a = new CountedEntry(L"a");
+    EXPECT_TRUE(button->AddEntry(a));
+    EXPECT_TRUE(button->AddEntry(new CountedEntry(L"b")));
+    EXPECT_FALSE(button->AddEntry(a)) << "an entry already listed is refused";
     ASSERT_TRUE(button->SubclassWindow(hControl));
     EXPECT_EQ(Caption(*button), L"a");
+    for (const wchar_t* shown : {L"b", L"a", L"b"}) {
+        button->StepForward();
+        EXPECT_EQ(Caption(*button), shown);
+    }
     EXPECT_EQ(::GetWindowLongW(hControl, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     EXPECT_EQ(CountedEntry::s_nAlive, 2);
     ::DestroyWindow(hControl);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -69,18 +70,41 @@ TEST_F(ControlsStatics3d, BlackRectangleIsASunkenRingARaisedRingAndAFace) {
     EXPECT_EQ(face, 36);
 }
 
-TEST_F(ControlsStatics3d, BlackFrameIsARoundFrameAroundASunkenBevel) {
-    A3dCtrl ctrl;
-    ASSERT_TRUE(ctrl.Create(L"", kChild | SS_BLACKFRAME, CRect(10, 10, 30, 30), &m_parent));
-    ClientCapture shot = Painted(ctrl);
+// Every other rectangle and frame type, 20 x 20, read from one edge across to the other through
+// the middle, both ways: a black round frame where the type has one, then its bevels, then face.
+TEST_F(ControlsStatics3d, EachFrameAndRectangleTypeShowsItsFrameAndBevels) {
     const COLORREF black = RGB(0, 0, 0);
-    // From one edge across to the other, through the middle.
-    const int xs[] = {0, 1, 2, 3, 10, 16, 17, 18, 19};
-    const COLORREF across[] = {black,  m_dark,  m_dark,  m_face, m_face,
-                               m_face, m_light, m_light, black};
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(shot.At(xs[i], 10), across[i]) << "x " << xs[i];
-        EXPECT_EQ(shot.At(10, xs[i]), across[i]) << "y " << xs[i];
+    const COLORREF f = m_face;
+    const COLORREF framedFace[] = {black, f, f, f, f, f, f, f, black};
+    const COLORREF raisedThenSunken[] = {m_light, m_dark, f, f, f, f, f, m_light, m_dark};
+    const COLORREF framedSunken[] = {black, m_dark, m_dark, f, f, f, m_light, m_light, black};
+    const COLORREF framedRaised[] = {black, m_light, m_light, f, f, f, m_dark, m_dark, black};
+    struct Look {
+        DWORD type;
+        const COLORREF* across;
+    };
+    std::vector<Look> looks = {{SS_GRAYRECT, framedFace},
+                               {SS_WHITERECT, raisedThenSunken},
+                               {SS_BLACKFRAME, framedSunken},
+                               {SS_GRAYFRAME, framedFace},
+                               {SS_WHITEFRAME, framedRaised}};
+    // The types above the named ones: a frame round a face.
+    for (DWORD type = 10; type <= 15; ++type) {
+        looks.push_back({type, framedFace});
+    }
+    const int at[] = {0, 1, 2, 3, 10, 16, 17, 18, 19};
+    auto expectLook = [&](DWORD type, const COLORREF* across) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
+        A3dCtrl ctrl;
+        ASSERT_TRUE(ctrl.Create(L"", kChild | type, CRect(10, 10, 30, 30), &m_parent));
+        ClientCapture shot = Painted(ctrl);
+        for (int i = 0; i < 9; ++i) {
+            EXPECT_EQ(shot.At(at[i], 10), across[i]) << "x " << at[i];
+            EXPECT_EQ(shot.At(10, at[i]), across[i]) << "y " << at[i];
+        }
+    };
+    for (const Look& look : looks) {
+        expectLook(look.type, look.across);
     }
 }
 
@@ -128,9 +152,24 @@ TEST_F(ControlsStatics3d, LabelAnswersFromItsOwnTextWithinTheCallersBuffer) {
     EXPECT_EQ(label.m_rcText, CRect(0, 0, 80, 5)) << "too low for the inset";
 }
 
+TEST_F(ControlsStatics3d, ATakenOverLabelShowsNothingOfTheWindowsOwnText) {
+    HWND hCaptioned = ::CreateWindowExW(0, L"Static", L"caption", kChild | SS_LEFT, 10, 10, 80, 20,
+                                        m_parent.m_hWnd, nullptr, nullptr, nullptr);
+    A3dStatic label;
+    ASSERT_TRUE(label.SubclassWindow(hCaptioned));
+    EXPECT_EQ(label.SendMessage(WM_GETTEXTLENGTH), 0);
+    wchar_t buffer[16] = L"#";
+    EXPECT_EQ(label.SendMessage(WM_GETTEXT, 16, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_STREQ(buffer, L"");
+    A3dStatic blank;
+    ASSERT_TRUE(blank.Create(L"", kChild | SS_LEFT, CRect(10, 40, 90, 60), &m_parent));
+    EXPECT_EQ(DifferingPixels(Painted(label), Painted(blank)), 0) << "no caption is drawn";
+}
+
 TEST_F(ControlsStatics3d, TextChangeLeavesNoTraceOfTheOldText) {
     A3dStatic label;
-    ASSERT_TRUE(label.Create(L"WMWMWMWM", kChild | SS_LEFT, CRect(10, 10, 130, 34), &m_parent));
+    ASSERT_TRUE(label.Create(L"", kChild | SS_LEFT, CRect(10, 10, 130, 34), &m_parent));
+    label.SetWindowText(L"WMWMWMWM");
     ClientCapture before = Painted(label);
     label.SetWindowText(L"il");
     RECT pending;
@@ -138,7 +177,8 @@ TEST_F(ControlsStatics3d, TextChangeLeavesNoTraceOfTheOldText) {
     ClientCapture after(label.m_hWnd);
 
     A3dStatic twin;
-    ASSERT_TRUE(twin.Create(L"il", kChild | SS_LEFT, CRect(10, 40, 130, 64), &m_parent));
+    ASSERT_TRUE(twin.Create(L"", kChild | SS_LEFT, CRect(10, 40, 130, 64), &m_parent));
+    twin.SetWindowText(L"il");
     ClientCapture fresh = Painted(twin);
     EXPECT_GT(DifferingPixels(before, fresh), 50) << "the old text was there";
     EXPECT_EQ(DifferingPixels(after, fresh), 0);

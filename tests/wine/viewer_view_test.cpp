@@ -17,21 +17,6 @@ namespace {
 constexpr int W = 640;
 constexpr int H = 480;
 
-struct BarState {
-    int nMin;
-    int nMax;
-    int nPage;
-    int nPos;
-};
-
-BarState Bar(HWND hBar) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
-    ::GetScrollInfo(hBar, SB_CTL, &info);
-    return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
-}
-
 // The scroll bars and the navigator rectangle agree with the source rectangle, computed here
 // independently of the viewer's geometry code.
 void ExpectBarsAndTrackerMatchTheView(ViewerWindow& viewer) {
@@ -113,12 +98,6 @@ TEST(ViewerViewZoom, OneToOneShowsTheWholePictureAndKeepsTheCentre) {
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
 
-void Scroll(ViewerWindow& viewer, int nBar, int code, int pos = 0) {
-    UINT message = nBar == IDC_HSCROLL ? WM_HSCROLL : WM_VSCROLL;
-    ::SendMessageW(viewer.Dlg().m_hWnd, message, MAKEWPARAM(code, pos),
-                   reinterpret_cast<LPARAM>(viewer.Item(nBar)));
-}
-
 void Wheel(ViewerWindow& viewer, short delta) {
     ::SendMessageW(viewer.Dlg().m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
@@ -130,35 +109,35 @@ TEST(ViewerViewScroll, EveryScrollCodeMovesTheViewWithinThePicture) {
         viewer.Click(IDC_ZOOM_IN);
     }
     ASSERT_EQ(dlg.m_nSrcWidth, 64);
-    Scroll(viewer, IDC_HSCROLL, SB_LEFT);
+    viewer.Scroll(IDC_HSCROLL, SB_LEFT);
     EXPECT_EQ(dlg.m_nSrcX, 0);
-    Scroll(viewer, IDC_HSCROLL, SB_LINELEFT);
+    viewer.Scroll(IDC_HSCROLL, SB_LINELEFT);
     EXPECT_EQ(dlg.m_nSrcX, 0);
-    Scroll(viewer, IDC_HSCROLL, SB_LINERIGHT);
+    viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
     EXPECT_EQ(dlg.m_nSrcX, 1);
     EXPECT_EQ(dlg.m_nCenterX, 1 + 32);
-    Scroll(viewer, IDC_HSCROLL, SB_PAGERIGHT);
+    viewer.Scroll(IDC_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ(dlg.m_nSrcX, 65);
-    Scroll(viewer, IDC_HSCROLL, SB_PAGELEFT);
-    Scroll(viewer, IDC_HSCROLL, SB_PAGELEFT);
+    viewer.Scroll(IDC_HSCROLL, SB_PAGELEFT);
+    viewer.Scroll(IDC_HSCROLL, SB_PAGELEFT);
     EXPECT_EQ(dlg.m_nSrcX, 0);
-    Scroll(viewer, IDC_HSCROLL, SB_THUMBTRACK, 500);
+    viewer.Scroll(IDC_HSCROLL, SB_THUMBTRACK, 500);
     EXPECT_EQ(dlg.m_nSrcX, 500);
-    Scroll(viewer, IDC_HSCROLL, SB_THUMBPOSITION, 560);
+    viewer.Scroll(IDC_HSCROLL, SB_THUMBPOSITION, 560);
     EXPECT_EQ(dlg.m_nSrcX, 560);
-    Scroll(viewer, IDC_HSCROLL, SB_PAGERIGHT);
+    viewer.Scroll(IDC_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ(dlg.m_nSrcX, W - 64) << "a page step stops exactly at the limit";
-    Scroll(viewer, IDC_HSCROLL, SB_LINERIGHT);
+    viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
     EXPECT_EQ(dlg.m_nSrcX, W - 64) << "the view never passes the picture's last column";
-    Scroll(viewer, IDC_HSCROLL, SB_ENDSCROLL);
+    viewer.Scroll(IDC_HSCROLL, SB_ENDSCROLL);
     EXPECT_EQ(dlg.m_nSrcX, W - 64);
 
-    Scroll(viewer, IDC_VSCROLL, SB_BOTTOM);
+    viewer.Scroll(IDC_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(dlg.m_nSrcY, H - 48);
     EXPECT_EQ(dlg.m_nCenterY, H - 48 + 24);
-    Scroll(viewer, IDC_VSCROLL, SB_LINEDOWN);
+    viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(dlg.m_nSrcY, H - 48);
-    Scroll(viewer, IDC_VSCROLL, SB_TOP);
+    viewer.Scroll(IDC_VSCROLL, SB_TOP);
     EXPECT_EQ(dlg.m_nSrcY, 0);
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
@@ -166,8 +145,8 @@ TEST(ViewerViewScroll, EveryScrollCodeMovesTheViewWithinThePicture) {
 TEST(ViewerViewScroll, AtTheWholePictureALineStepChangesNothing) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
-    Scroll(viewer, IDC_HSCROLL, SB_LINERIGHT);
-    Scroll(viewer, IDC_VSCROLL, SB_LINEDOWN);
+    viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
+    viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(dlg.m_nSrcX, 0);
     EXPECT_EQ(dlg.m_nSrcY, 0);
     EXPECT_EQ(Bar(viewer.Item(IDC_HSCROLL)).nPos, 0);
@@ -178,7 +157,7 @@ TEST(ViewerViewScroll, PanningDoesNotZoom) {
     ViewerDlg& dlg = viewer.Dlg();
     viewer.Click(IDC_ZOOM_IN);
     float zoom = dlg.m_fZoom;
-    Scroll(viewer, IDC_VSCROLL, SB_LINEDOWN);
+    viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(dlg.m_fZoom, zoom);
     EXPECT_EQ(dlg.m_nSrcHeight, 431);
 }
@@ -231,8 +210,8 @@ TEST(ViewerViewEmpty, ZoomsScrollsAndOneToOneOnAMissingPictureLeaveTheAreasBlank
         ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
         ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
         for (int code = SB_LINEUP; code <= SB_ENDSCROLL; ++code) {
-            Scroll(viewer, IDC_HSCROLL, code, 3);
-            Scroll(viewer, IDC_VSCROLL, code, 3);
+            viewer.Scroll(IDC_HSCROLL, code, 3);
+            viewer.Scroll(IDC_VSCROLL, code, 3);
         }
         viewer.Click(IDC_BRIGHTER);
         viewer.Click(IDC_ONE_TO_ONE);
@@ -456,8 +435,8 @@ TEST(ViewerViewPaint, EachViewChangeLeavesTheScreenAFreshViewerPaints) {
         {"wheel in", [](ViewerWindow& v) { Wheel(v, -WHEEL_DELTA); }},
         {"wheel in", [](ViewerWindow& v) { Wheel(v, -WHEEL_DELTA); }},
         {"brighter", [](ViewerWindow& v) { v.Click(IDC_BRIGHTER); }},
-        {"page right", [](ViewerWindow& v) { Scroll(v, IDC_HSCROLL, SB_PAGERIGHT); }},
-        {"line down", [](ViewerWindow& v) { Scroll(v, IDC_VSCROLL, SB_LINEDOWN); }},
+        {"page right", [](ViewerWindow& v) { v.Scroll(IDC_HSCROLL, SB_PAGERIGHT); }},
+        {"line down", [](ViewerWindow& v) { v.Scroll(IDC_VSCROLL, SB_LINEDOWN); }},
         {"darker", [](ViewerWindow& v) { v.Click(IDC_DARKER); }},
         {"darker", [](ViewerWindow& v) { v.Click(IDC_DARKER); }},
         {"wheel out", [](ViewerWindow& v) { Wheel(v, WHEEL_DELTA); }},

@@ -30,8 +30,22 @@ void ViewerWindow::Click(int nID) {
                    reinterpret_cast<LPARAM>(Item(nID)));
 }
 
+void ViewerWindow::Scroll(int nBar, int code, int pos) {
+    UINT message = nBar == IDC_HSCROLL ? WM_HSCROLL : WM_VSCROLL;
+    ::SendMessageW(m_dlg.m_hWnd, message, MAKEWPARAM(code, pos),
+                   reinterpret_cast<LPARAM>(Item(nBar)));
+}
+
 void ViewerWindow::Repaint() {
     ::UpdateWindow(m_dlg.m_hWnd);
+}
+
+BarState Bar(HWND hBar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(hBar, SB_CTL, &info);
+    return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
 }
 
 std::wstring SamplePicture() {

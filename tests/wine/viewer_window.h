@@ -19,6 +19,8 @@ class ViewerWindow {
     CRect ClientRectOf(int nID) const;
     // Sends a command as a click of the control would.
     void Click(int nID);
+    // Sends a scroll bar's message as the bar would (nBar IDC_HSCROLL or IDC_VSCROLL).
+    void Scroll(int nBar, int code, int pos = 0);
     // Paints whatever is invalid now.
     void Repaint();
 
@@ -27,6 +29,20 @@ class ViewerWindow {
     ViewerDlg m_dlg{nullptr};
     bool m_created = false;
 };
+
+struct BarState {
+    int nMin;
+    int nMax;
+    int nPage;
+    int nPos;
+    bool operator==(const BarState& other) const {
+        return nMin == other.nMin && nMax == other.nMax && nPage == other.nPage &&
+               nPos == other.nPos;
+    }
+};
+
+// A scroll-bar control's range, page and position.
+BarState Bar(HWND hBar);
 
 // The bundled sample picture, 704 x 576.
 std::wstring SamplePicture();

@@ -26,7 +26,9 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMs) 
         if (elapsed >= timeoutMs) {
             return condition();
         }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        // Input already queued counts too, not only what arrives from now on.
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs - elapsed, QS_ALLINPUT,
+                                      MWMO_INPUTAVAILABLE);
         PumpPendingMessages();
     }
     return true;
