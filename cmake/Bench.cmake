@@ -1,7 +1,14 @@
-# The benchmark (tools/benchmark.sh): the floor program, the driver that times the viewer
-# against it, and a quick run of it among the tests so it keeps working. x86_64 only.
-add_executable(bench_floor WIN32 tools/bench/floor_viewer.cpp)
+# The benchmark (tools/benchmark.sh): the two floor programs, the driver that times the viewer
+# against them, and a quick run of it among the tests so it keeps working. x86_64 only.
+add_executable(bench_floor WIN32 tools/bench/floor_viewer.cpp tools/bench/floor_parts.cpp)
 target_link_libraries(bench_floor PRIVATE gdiplus)
+
+# The viewer's template and manifest, and its common controls loaded as lazily as the viewer's.
+add_executable(bench_dialog_floor WIN32 tools/bench/dialog_floor.cpp tools/bench/floor_parts.cpp
+  ${PRODUCT_RESOURCES})
+target_include_directories(bench_dialog_floor PRIVATE res)
+add_dependencies(bench_dialog_floor delay_load_libraries)
+target_link_libraries(bench_dialog_floor PRIVATE gdiplus ${DELAY_LOADED_LIBRARIES})
 
 add_executable(stillview_bench
   app/the_app.cpp

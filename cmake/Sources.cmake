@@ -70,6 +70,7 @@ set(PRODUCT_SOURCES
   export/staged_file.cpp
   export/still_export.cpp
   export/utf8_text.cpp
+  viewer/navigator_thumbnail.cpp
   viewer/navigator_tracker.cpp
   viewer/viewer_commands.cpp
   viewer/viewer_dlg.cpp

@@ -23,12 +23,19 @@ BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSe
 }
 
 void CBitmapButton::SizeToContent() {
-    BITMAP bm{};
-    if (m_bitmap.GetBitmap(&bm) == 0) {
+    CSize size = GetFaceSize();
+    if (size.cx == 0) {
         return;
     }
-    SetWindowPos(nullptr, 0, 0, bm.bmWidth, bm.bmHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CSize CBitmapButton::GetFaceSize() const {
+    BITMAP bm{};
+    if (m_bitmap.GetBitmap(&bm) == 0) {
+        return CSize(0, 0);
+    }
+    return CSize(bm.bmWidth, bm.bmHeight);
 }
 
 CBitmap& CBitmapButton::FaceFor(UINT itemState) {

@@ -12,6 +12,8 @@ class CBitmapButton : public CButton {
                      UINT nIDBitmapResourceFocus = 0, UINT nIDBitmapResourceDisabled = 0);
     // Resizes the button to its up face, keeping its top-left corner.
     void SizeToContent();
+    // The up face's size; empty without one.
+    CSize GetFaceSize() const;
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
 
   protected:

@@ -114,13 +114,13 @@ ViewerDlg::~ViewerDlg() = default;
 BOOL ViewerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AppendAboutItem();
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
     // What does not need the picture is set up first, while the picture may still be decoding.
+    // The bitmap buttons are taken over before the layout, which then gives each its place and
+    // its face's size in one move.
+    AttachBitmapButtons();
     ScaleLayout();
     FillQualityCombo();
     CreatePictureTip();
-    AttachBitmapButtons();
     CreateTracker();
     MakeTempFileName(m_szTempFile, MAX_PATH, "jpeg");
     LoadPicture();
@@ -173,6 +173,11 @@ void ViewerDlg::ScaleLayout() {
         ScreenToClient(&rect);
         LayoutPlacement placed = ScaleChildRect({rect.left, rect.top, rect.right, rect.bottom},
                                                 factors, IsComboBoxClassName(className));
+        CSize face = FaceSizeOf(hChild);
+        if (face.cx != 0) {
+            placed.width = face.cx;
+            placed.height = face.cy;
+        }
         ::SetWindowPos(hChild, nullptr, placed.x, placed.y, placed.width, placed.height,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -230,10 +235,26 @@ void ViewerDlg::CreatePictureTip() {
 
 void ViewerDlg::AttachBitmapButtons() {
     for (const BitmapButtonFaces& faces : kBitmapButtons) {
-        CBitmapButton& button = this->*faces.button;
-        button.SubclassDlgItem(faces.nID, this);
-        button.SizeToContent();
+        (this->*faces.button).SubclassDlgItem(faces.nID, this);
     }
+}
+
+CSize ViewerDlg::FaceSizeOf(HWND hChild) const {
+    for (const BitmapButtonFaces& faces : kBitmapButtons) {
+        const CBitmapButton& button = this->*faces.button;
+        if (button.m_hWnd == hChild) {
+            return button.GetFaceSize();
+        }
+    }
+    return CSize(0, 0);
+}
+
+void ViewerDlg::GiveIconsOnce() {
+    if (::SendMessageW(m_hWnd, WM_GETICON, ICON_BIG, 0) != 0) {
+        return;
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
 }
 
 void ViewerDlg::CreateButtonTips() {

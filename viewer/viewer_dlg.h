@@ -3,6 +3,7 @@
 
 #include "afxwin.h"
 
+#include "navigator_thumbnail.h"
 #include "provenance.h"
 
 #include <string>
@@ -140,6 +141,11 @@ class ViewerDlg : public CDialog {
     int ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
+    // A bitmap button's face size, the size the layout gives it; empty for other children.
+    CSize FaceSizeOf(HWND hChild) const;
+    // The window's icons are of no use before the picture is up, and taking them costs the
+    // system some time, so the first paint gives them.
+    void GiveIconsOnce();
     int PictureWidth();
     int PictureHeight();
     ViewGeometry Geometry() const;
@@ -170,4 +176,5 @@ class ViewerDlg : public CDialog {
 
     // The empty file the system creates to reserve the unique temporary name.
     char m_szTempPlaceholder[MAX_PATH] = "";
+    NavigatorThumbnail m_thumbnail;
 };

@@ -26,8 +26,10 @@ void ViewerDlg::OnPaint() {
         DrawPicture();
         DrawNavigator();
         StartSourceDigest();
+        GiveIconsOnce();
         return;
     }
+    GiveIconsOnce();
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     int cxIcon = ::GetSystemMetrics(SM_CXICON);
     int cyIcon = ::GetSystemMetrics(SM_CYICON);
@@ -83,10 +85,8 @@ void ViewerDlg::DrawPicture() {
 void ViewerDlg::DrawNavigator() {
     CRect thumb = ControlClientRect(IDC_THUMBNAIL);
     CClientDC dc(this);
+    m_thumbnail.Show(dc.GetSafeHdc(), *m_pImage, m_fGamma, thumb);
     GdiplusGraphics graphics(dc);
-    GammaAttributes attributes(m_fGamma);
-    graphics.DrawImage(*m_pImage, thumb, CRect(0, 0, PictureWidth(), PictureHeight()),
-                       attributes.Native());
     const CRect& r = m_pTracker->m_rect;
     graphics.DrawOutline(kOutline, r.left + 1, r.top + 1, r.Width() - 3, r.Height() - 3);
 }

@@ -11,15 +11,18 @@ TEST(BenchTable, MedianIsTheMiddleOfTheSortedSamples) {
     EXPECT_DOUBLE_EQ(Median({}), 0.0);
 }
 
-TEST(BenchTable, EachRowShowsMediansRatioAndRuns) {
+TEST(BenchTable, EachRowShowsMediansRatiosAndRuns) {
     std::vector<BenchRow> rows = {
-        {"Open", "ms", {420.0, 400.0, 410.0}, {200.0, 205.0, 190.0}},
-        {"Peak", "MB", {30.0, 31.0}, {}},
+        {"Open", "ms", {420.0, 400.0, 410.0}, {200.0, 205.0, 190.0}, {400.0, 420.0, 380.0}},
+        {"Wheel", "ms", {30.0, 36.0}, {24.0, 24.0}, {}},
+        {"Peak", "MB", {30.0, 31.0}, {}, {20.0}},
     };
-    EXPECT_EQ(FormatTable(rows), "| Measurement | Viewer | Floor | Ratio | Runs |\n"
-                                 "|---|---:|---:|---:|---:|\n"
-                                 "| Open (ms) | 410.0 | 200.0 | 2.050 | 3 |\n"
-                                 "| Peak (MB) | - | - | - | 0 |\n");
+    EXPECT_EQ(FormatTable(rows),
+              "| Measurement | Viewer | Floor | Ratio | Dialog floor | Ratio | Runs |\n"
+              "|---|---:|---:|---:|---:|---:|---:|\n"
+              "| Open (ms) | 410.0 | 200.0 | 2.050 | 400.0 | 1.025 | 3 |\n"
+              "| Wheel (ms) | 33.0 | 24.0 | 1.375 | - | - | 2 |\n"
+              "| Peak (MB) | - | - | - | - | - | 0 |\n");
 }
 
 } // namespace

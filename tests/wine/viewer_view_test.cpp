@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -93,6 +96,10 @@ TEST(ViewerViewZoom, OneToOneShowsTheWholePictureAndKeepsTheCentre) {
     EXPECT_EQ(dlg.m_nCenterY, 400);
     EXPECT_EQ(dlg.m_pTracker->m_rect, viewer.ClientRectOf(IDC_THUMBNAIL));
     ExpectBarsAndTrackerMatchTheView(viewer);
+}
+
+void Wheel(ViewerWindow& viewer, short delta) {
+    ::SendMessageW(viewer.Dlg().m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
 TEST(ViewerViewScroll, EveryScrollCodeMovesTheViewWithinThePicture) {
@@ -395,6 +402,69 @@ TEST_F(GreyPicture, CaptionIsWhiteWithABlackOutlineAndAbsentWhilePrinting) {
     countCaptionPixels(&white, &black);
     EXPECT_EQ(white, 0);
     EXPECT_EQ(black, 0);
+}
+
+// How many pixels of two captures of one window differ, and the first few of them, leaving out
+// the picture area's outermost columns and rows: a stretch that magnifies blends those with what
+// the screen showed before, so they carry the history of earlier views whatever draws them.
+std::string DifferingPixels(const ClientCapture& a, const ClientCapture& b, const CRect& picture) {
+    CRect inner = picture;
+    inner.DeflateRect(1, 1);
+    std::string where;
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            CPoint point(x, y);
+            bool blendedEdge = picture.PtInRect(point) && !inner.PtInRect(point);
+            if (blendedEdge || a.At(x, y) == b.At(x, y)) {
+                continue;
+            }
+            if (count++ < 5) {
+                where += " (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            }
+        }
+    }
+    return count == 0 ? "" : std::to_string(count) + " pixels differ:" + where;
+}
+
+// A viewer kept open through a run of view changes, each painted as it comes, must show what a
+// viewer opened afresh and brought straight to the same view paints: nothing drawn for an
+// earlier view may stay on the screen.
+TEST(ViewerViewPaint, EachViewChangeLeavesTheScreenAFreshViewerPaints) {
+    const std::vector<std::pair<const char*, std::function<void(ViewerWindow&)>>> steps = {
+        {"wheel in", [](ViewerWindow& v) { Wheel(v, -WHEEL_DELTA); }},
+        {"wheel in", [](ViewerWindow& v) { Wheel(v, -WHEEL_DELTA); }},
+        {"brighter", [](ViewerWindow& v) { v.Click(IDC_BRIGHTER); }},
+        {"page right", [](ViewerWindow& v) { v.Scroll(IDC_HSCROLL, SB_PAGERIGHT); }},
+        {"line down", [](ViewerWindow& v) { v.Scroll(IDC_VSCROLL, SB_LINEDOWN); }},
+        {"darker", [](ViewerWindow& v) { v.Click(IDC_DARKER); }},
+        {"darker", [](ViewerWindow& v) { v.Click(IDC_DARKER); }},
+        {"wheel out", [](ViewerWindow& v) { Wheel(v, WHEEL_DELTA); }},
+        {"1:1", [](ViewerWindow& v) { v.Click(IDC_ONE_TO_ONE); }},
+        {"wheel in", [](ViewerWindow& v) { Wheel(v, -WHEEL_DELTA); }},
+    };
+    ViewerWindow kept(SamplePicture());
+    kept.Repaint();
+    for (size_t done = 0; done < steps.size(); ++done) {
+        steps[done].second(kept);
+        kept.Repaint();
+        ClientCapture shown(kept.Dlg().m_hWnd);
+        {
+            ViewerWindow fresh(SamplePicture());
+            for (size_t i = 0; i <= done; ++i) {
+                steps[i].second(fresh);
+            }
+            fresh.Repaint();
+            // A view change repaints the dialog's own area, over the frames the picture and
+            // navigator controls drew on their first paint.
+            ::RedrawWindow(fresh.Dlg().m_hWnd, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
+            ClientCapture painted(fresh.Dlg().m_hWnd);
+            EXPECT_EQ(DifferingPixels(shown, painted, kept.ClientRectOf(IDC_PICTURE)), "")
+                << "after step " << done + 1 << " (" << steps[done].first << ")";
+        }
+        kept.Repaint();
+    }
 }
 
 TEST(ViewerViewPaint, NavigatorOutlineIsMagentaOnePixelInsideTheTrackerRectangle) {

@@ -17,26 +17,39 @@ double Median(std::vector<double> samples) {
 
 namespace {
 
+// Median, ratio of the viewer's median to this one's, as two table cells.
+std::string Against(double viewer, const std::vector<double>& samples) {
+    if (samples.empty()) {
+        return " - | - |";
+    }
+    double median = Median(samples);
+    char cells[64];
+    std::snprintf(cells, sizeof cells, " %.1f | %.3f |", median,
+                  median > 0.0 ? viewer / median : 0.0);
+    return cells;
+}
+
 std::string FormatRow(const BenchRow& row) {
-    char line[256];
+    std::string line = "| " + row.name + " (" + row.unit + ") |";
     if (row.viewer.empty() || row.floor.empty()) {
-        std::snprintf(line, sizeof line, "| %s (%s) | - | - | - | 0 |\n", row.name.c_str(),
-                      row.unit.c_str());
-        return line;
+        return line + " - | - | - | - | - | 0 |\n";
     }
     double viewer = Median(row.viewer);
-    double floor = Median(row.floor);
     size_t runs = std::min(row.viewer.size(), row.floor.size());
-    std::snprintf(line, sizeof line, "| %s (%s) | %.1f | %.1f | %.3f | %zu |\n", row.name.c_str(),
-                  row.unit.c_str(), viewer, floor, floor > 0.0 ? viewer / floor : 0.0, runs);
-    return line;
+    if (!row.dialogFloor.empty()) {
+        runs = std::min(runs, row.dialogFloor.size());
+    }
+    char cell[32];
+    std::snprintf(cell, sizeof cell, " %.1f |", viewer);
+    return line + cell + Against(viewer, row.floor) + Against(viewer, row.dialogFloor) + " " +
+           std::to_string(runs) + " |\n";
 }
 
 } // namespace
 
 std::string FormatTable(const std::vector<BenchRow>& rows) {
-    std::string table = "| Measurement | Viewer | Floor | Ratio | Runs |\n"
-                        "|---|---:|---:|---:|---:|\n";
+    std::string table = "| Measurement | Viewer | Floor | Ratio | Dialog floor | Ratio | Runs |\n"
+                        "|---|---:|---:|---:|---:|---:|---:|\n";
     for (const BenchRow& row : rows) {
         table += FormatRow(row);
     }

@@ -2,7 +2,8 @@
 # usage: tools/bench/quick-check.sh BINARY_DIR
 # Runs the benchmark once per row (inside a Wine session on a 1920 x 1080 screen) and checks
 # that its table is complete: every row has a positive viewer and floor figure, a ratio and a
-# run. It judges no timing.
+# run, and every row of a started program the dialog floor's figure and ratio too. It judges no
+# timing.
 set -euo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd -P)
@@ -13,7 +14,9 @@ trap 'rm -f "$out"' EXIT
 awk -F'|' '
     /^\| (Open|Paint|Export|Wheel|Peak|Settled)/ {
         rows++
-        for (i = 3; i <= 6; i++) if (!($i + 0 > 0)) { print "incomplete row:" $0; bad++ }
+        last = /^\| (Open|Peak|Settled)/ ? 8 : 5
+        for (i = 3; i <= last; i++) if (!($i + 0 > 0)) { print "incomplete row:" $0; bad++ }
+        if (!($8 + 0 > 0)) { print "no runs:" $0; bad++ }
     }
     END {
         if (rows != 14) { print "expected 14 rows, got " rows; bad++ }

@@ -28,4 +28,5 @@ echo "Machine: $(nproc) cores, $(/usr/lib/wine/wine64 --version), Xvfb ${STILLVI
     "load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
 "$ROOT/tests/harness/wine-exe.sh" "$BIN/stillview_bench.exe" --runs "$runs" "${open_only[@]}" \
     "$(windows_path "$BIN/StillView.exe")" "$(windows_path "$BIN/bench_floor.exe")" \
+    "$(windows_path "$BIN/bench_dialog_floor.exe")" \
     "$(windows_path "$ROOT/res/sample/b-320b.bmp")" "$(windows_path "$BIN/bench")"

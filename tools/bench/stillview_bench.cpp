@@ -1,7 +1,8 @@
-// The benchmark: the viewer against the least the imaging library must do, in alternating runs,
-// printed as one table.
+// The benchmark: the viewer against the least the imaging library must do, and its start-up also
+// against the least its window costs the platform, in alternating runs, printed as one table.
 //
-// usage: stillview_bench [--runs N] [--open-only] VIEWER_EXE FLOOR_EXE SAMPLE_BMP SCRATCH_FOLDER
+// usage: stillview_bench [--runs N] [--open-only] VIEWER_EXE FLOOR_EXE DIALOG_FLOOR_EXE
+//        SAMPLE_BMP SCRATCH_FOLDER
 // (Windows paths). Exits with 1 when a row could not be measured.
 #include "bench_pictures.h"
 #include "bench_table.h"
@@ -23,6 +24,7 @@ struct Options {
     bool openOnly = false;
     std::wstring viewer;
     std::wstring floor;
+    std::wstring dialogFloor;
     std::wstring sample;
     std::wstring scratch;
 };
@@ -42,12 +44,13 @@ bool ParseOptions(Options* options) {
         options->openOnly = true;
         ++next;
     }
-    bool ok = argc - next == 4 && options->runs > 0;
+    bool ok = argc - next == 5 && options->runs > 0;
     if (ok) {
         options->viewer = argv[next];
         options->floor = argv[next + 1];
-        options->sample = argv[next + 2];
-        options->scratch = argv[next + 3];
+        options->dialogFloor = argv[next + 2];
+        options->sample = argv[next + 3];
+        options->scratch = argv[next + 4];
     }
     ::LocalFree(argv);
     return ok;
@@ -73,25 +76,31 @@ std::wstring AreaArguments(const RECT& area) {
            std::to_wstring(area.right - area.left) + L" " + std::to_wstring(area.bottom - area.top);
 }
 
-// Viewer and floor started in turn on one picture: the time to the picture and the memory.
+// Viewer, dialog floor and floor started in turn on one picture: the time to the picture and the
+// memory.
 void MeasureOpen(const Options& options, const RECT& area, const OpenCase& open,
                  std::vector<BenchRow>* openRows, std::vector<BenchRow>* memoryRows) {
-    std::wstring viewer = L"\"" + options.viewer + L"\" " + open.path;
-    std::wstring floor =
-        L"\"" + options.floor + L"\" \"" + open.path + L"\" " + AreaArguments(area);
-    BenchRow time{std::string("Open to first paint, ") + open.label, "ms", {}, {}};
-    BenchRow peak{std::string("Peak working set, ") + open.label, "MB", {}, {}};
-    BenchRow settled{std::string("Settled working set, ") + open.label, "MB", {}, {}};
+    std::wstring floorArguments = L" \"" + open.path + L"\" " + AreaArguments(area);
+    const std::wstring commandLines[] = {
+        L"\"" + options.viewer + L"\" " + open.path,
+        L"\"" + options.dialogFloor + L"\"" + floorArguments,
+        L"\"" + options.floor + L"\"" + floorArguments,
+    };
+    BenchRow time{std::string("Open to first paint, ") + open.label, "ms", {}, {}, {}};
+    BenchRow peak{std::string("Peak working set, ") + open.label, "MB", {}, {}, {}};
+    BenchRow settled{std::string("Settled working set, ") + open.label, "MB", {}, {}, {}};
+    std::vector<double> BenchRow::*const sides[] = {&BenchRow::viewer, &BenchRow::dialogFloor,
+                                                    &BenchRow::floor};
     ScreenProbe probe = ProbeFor(area, open);
     for (int i = 0; i < options.runs; ++i) {
-        for (bool isViewer : {true, false}) {
-            LaunchResult result = TimeLaunch(isViewer ? viewer : floor, probe);
+        for (int side = 0; side < 3; ++side) {
+            LaunchResult result = TimeLaunch(commandLines[side], probe);
             if (!result.ok) {
                 continue;
             }
-            (isViewer ? time.viewer : time.floor).push_back(result.msToPicture);
-            (isViewer ? peak.viewer : peak.floor).push_back(result.peakMB);
-            (isViewer ? settled.viewer : settled.floor).push_back(result.settledMB);
+            (time.*sides[side]).push_back(result.msToPicture);
+            (peak.*sides[side]).push_back(result.peakMB);
+            (settled.*sides[side]).push_back(result.settledMB);
         }
     }
     if (open.timeOpen) {
@@ -101,9 +110,10 @@ void MeasureOpen(const Options& options, const RECT& area, const OpenCase& open,
     memoryRows->push_back(settled);
 }
 
-bool Complete(const std::vector<BenchRow>& rows) {
+bool Complete(const std::vector<BenchRow>& rows, bool withDialogFloor) {
     for (const BenchRow& row : rows) {
-        if (row.viewer.empty() || row.floor.empty()) {
+        if (row.viewer.empty() || row.floor.empty() ||
+            (withDialogFloor && row.dialogFloor.empty())) {
             return false;
         }
     }
@@ -116,8 +126,7 @@ int main() {
     Options options;
     if (!ParseOptions(&options)) {
         std::fprintf(stderr, "usage: stillview_bench [--runs N] [--open-only] VIEWER_EXE FLOOR_EXE "
-                             "SAMPLE_BMP "
-                             "SCRATCH_FOLDER\n");
+                             "DIALOG_FLOOR_EXE SAMPLE_BMP SCRATCH_FOLDER\n");
         return 64;
     }
     theApp.AfxWinInit(::GetModuleHandleW(nullptr), L"", SW_SHOWNORMAL);
@@ -140,24 +149,26 @@ int main() {
     if (::IsRectEmpty(&area)) {
         std::fprintf(stderr, "stillview_bench: the viewer showed no picture area\n");
     }
-    std::vector<BenchRow> rows;
+    std::vector<BenchRow> openRows;
     std::vector<BenchRow> memoryRows;
     for (const OpenCase& open : cases) {
         if (open.timeOpen || !options.openOnly) {
-            MeasureOpen(options, area, open, &rows, &memoryRows);
+            MeasureOpen(options, area, open, &openRows, &memoryRows);
         }
     }
+    std::vector<BenchRow> inProcessRows;
     if (!options.openOnly) {
-        for (BenchRow& row :
-             MeasureViewerInProcess(options.sample, options.scratch, options.runs)) {
-            rows.push_back(row);
-        }
+        inProcessRows = MeasureViewerInProcess(options.sample, options.scratch, options.runs);
     }
+    bool complete = Complete(openRows, true) && Complete(memoryRows, true) &&
+                    (options.openOnly || Complete(inProcessRows, false));
+    std::vector<BenchRow> rows = openRows;
+    rows.insert(rows.end(), inProcessRows.begin(), inProcessRows.end());
     rows.insert(rows.end(), memoryRows.begin(), memoryRows.end());
 
     std::printf("Screen %d x %d, %d runs of each side per row, alternating.\n\n",
                 ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), options.runs);
     std::printf("%s", FormatTable(rows).c_str());
     StopImaging(token);
-    return Complete(rows) ? 0 : 1;
+    return complete ? 0 : 1;
 }
