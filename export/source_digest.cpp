@@ -42,8 +42,8 @@ class Sha256Hash {
     Sha256Hash& operator=(const Sha256Hash&) = delete;
 
     bool Ready() const { return m_hash != nullptr; }
-    bool Add(UCHAR* bytes, ULONG count) {
-        return BCRYPT_SUCCESS(::BCryptHashData(m_hash, bytes, count, 0));
+    bool Add(const UCHAR* bytes, ULONG count) {
+        return BCRYPT_SUCCESS(::BCryptHashData(m_hash, const_cast<UCHAR*>(bytes), count, 0));
     }
     bool Finish(std::string* hex) {
         UCHAR digest[kSha256Bytes];
@@ -60,6 +60,17 @@ class Sha256Hash {
 };
 
 } // namespace
+
+std::string Sha256Of(const std::string& bytes) {
+    Sha256Hash sha;
+    std::string hex;
+    if (!sha.Ready() ||
+        !sha.Add(reinterpret_cast<const UCHAR*>(bytes.data()), static_cast<ULONG>(bytes.size())) ||
+        !sha.Finish(&hex)) {
+        hex.clear();
+    }
+    return hex;
+}
 
 // What the hashing thread works on. The digest and the thread each hold it, and the last of them to
 // let go deletes it, so a thread held in a read can outlive the digest.

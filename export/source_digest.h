@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 
+// The SHA-256 of bytes already in memory, lower-case hex; empty when the hashing service fails.
+std::string Sha256Of(const std::string& bytes);
+
 class SourceDigest {
   public:
     explicit SourceDigest(const std::wstring& path);

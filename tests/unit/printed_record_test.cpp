@@ -1,23 +1,13 @@
 #include "printed_record.h"
+#include "sample_record.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(PrintedRecord, TiesThePageToItsSourceWithTheRecordsKeysAndSaysItsScale) {
-    ExportRecord record;
-    record.program = "StillView 1.0.0.1";
-    record.sourcePath = "C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\cam03.bmp";
-    record.sourceBytes = 1216566;
-    record.sourceSha256 = std::string(64, 'e');
-    record.sourceWidth = 704;
-    record.sourceHeight = 576;
-    record.workingWidth = 640;
-    record.workingHeight = 480;
-    record.view = {120, 40, 466, 350};
-    record.gamma = 0.8f;
-    record.interpolation = 7;
-    record.exportedAt = "2026-12-07T08:15:02+01:00";
+    ExportRecord record =
+        SampleRecord("C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\cam03.bmp", std::string(64, 'e'));
     // 2478 pixels at 300 dpi are 209.8 mm.
     std::vector<std::string> expected = {
         "program: StillView 1.0.0.1",

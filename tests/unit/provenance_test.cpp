@@ -1,17 +1,10 @@
 #include "jpeg_comment.h"
 #include "provenance.h"
+#include "sample_record.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int v : values) {
-        bytes += static_cast<char>(v);
-    }
-    return bytes;
-}
 
 const std::string kStart = Bytes({0xFF, 0xD8});
 const std::string kJfif = Bytes({0xFF, 0xE0, 0x00, 0x07, 'J', 'F', 'I', 'F', 0});
@@ -65,20 +58,7 @@ TEST(Provenance, ViewIsScaledToTheOriginalPicture) {
 }
 
 TEST(Provenance, RecordReadsAsKeyValueLines) {
-    ExportRecord record;
-    record.program = "StillView 1.0.0.1";
-    record.sourcePath = "C:\\cam\\still 03.bmp";
-    record.sourceBytes = 1216566;
-    record.sourceSha256 = "ab12";
-    record.sourceWidth = 704;
-    record.sourceHeight = 576;
-    record.workingWidth = 640;
-    record.workingHeight = 480;
-    record.view = {120, 40, 466, 350};
-    record.gamma = 0.8f;
-    record.interpolation = 7;
-    record.imagingLibrary = "gdiplus.dll 5.1.3102.2180";
-    record.exportedAt = "2026-12-07T08:15:02+01:00";
+    ExportRecord record = SampleRecord("C:\\cam\\still 03.bmp", "ab12");
     EXPECT_EQ(ProvenanceText(record),
               "program: StillView 1.0.0.1\n"
               "source: C:\\cam\\still 03.bmp\n"

@@ -2,6 +2,7 @@
 #include "exif_segment.h"
 #include "record_segments.h"
 #include "record_summary.h"
+#include "sample_record.h"
 #include "utf16_text.h"
 #include "xmp_segment.h"
 
@@ -9,29 +10,9 @@
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int v : values) {
-        bytes += static_cast<char>(v);
-    }
-    return bytes;
-}
-
 ExportRecord JapaneseRecord() {
-    ExportRecord record;
-    record.program = "StillView 1.0.0.1";
-    record.sourcePath = "C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9 3.bmp";
-    record.sourceBytes = 1216566;
-    record.sourceSha256 = std::string(64, 'c');
-    record.sourceWidth = 704;
-    record.sourceHeight = 576;
-    record.workingWidth = 640;
-    record.workingHeight = 480;
-    record.view = {120, 40, 466, 350};
-    record.gamma = 0.8f;
-    record.interpolation = 7;
-    record.exportedAt = "2026-12-07T08:15:02+01:00";
-    return record;
+    return SampleRecord("C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9 3.bmp",
+                        std::string(64, 'c'));
 }
 
 TEST(Utf16Text, ConvertsEveryPlaneAndReplacesWhatIsMalformed) {

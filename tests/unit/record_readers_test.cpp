@@ -1,6 +1,7 @@
 // The record's copies read by programs other than ours: ExifTool, Exiv2 and libjpeg's tools, on
 // a real JPEG made by cjpeg.
 #include "record_segments.h"
+#include "sample_record.h"
 
 #include <gtest/gtest.h>
 
@@ -60,20 +61,13 @@ class RecordReaders : public testing::Test {
         m_plain = EncodedPicture(m_folder);
         ASSERT_GT(m_plain.size(), 100u);
 
-        m_record.program = "StillView 1.0.0.1";
-        m_record.sourcePath =
-            "C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9 3.bmp";
-        m_record.sourceBytes = 1216566;
-        m_record.sourceSha256 = "5f2c8e" + std::string(58, '0');
-        m_record.sourceWidth = 704;
-        m_record.sourceHeight = 576;
+        m_record =
+            SampleRecord("C:\\\xE8\xA8\xBC\xE6\x8B\xA0\\\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9 3.bmp",
+                         "5f2c8e" + std::string(58, '0'));
         m_record.workingWidth = 64;
         m_record.workingHeight = 48;
         m_record.view = {12, 4, 46, 35};
-        m_record.gamma = 0.8f;
-        m_record.interpolation = 7;
         m_record.imagingLibrary = "gdiplus.dll 5.2.7601.24000";
-        m_record.exportedAt = "2026-12-07T08:15:02+01:00";
         std::string withRecord;
         ASSERT_TRUE(InsertRecordSegments(m_plain, m_record, &withRecord));
         m_file = m_folder + "with-record.jpg";

@@ -3,6 +3,7 @@
 #include "jpeg_comment.h"
 #include "jpeg_segments.h"
 #include "record_reading.h"
+#include "sample_record.h"
 #include "verification.h"
 #include "view_adjustments.h"
 
@@ -14,14 +15,6 @@
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int v : values) {
-        bytes += static_cast<char>(v);
-    }
-    return bytes;
-}
-
 const std::string kStart = Bytes({0xFF, 0xD8});
 const std::string kJfif = Bytes({0xFF, 0xE0, 0x00, 0x07, 'J', 'F', 'I', 'F', 0});
 const std::string kExif = Bytes({0xFF, 0xE1, 0x00, 0x06, 'E', 'x', 'i', 'f'});
@@ -29,21 +22,9 @@ const std::string kScan =
     Bytes({0xFF, 0xDB, 0x00, 0x03, 9, 0xFF, 0xDA, 0x00, 0x02, 7, 0xFF, 0x00, 0xFF, 0xD9});
 
 ExportRecord SampleRecord() {
-    ExportRecord record;
-    record.program = "StillView 1.0.0.1";
-    record.sourcePath = "Z:\\錄影\\カメラ 03.bmp";
-    record.sourceBytes = 1216566;
-    record.sourceSha256 = std::string(64, 'a');
-    record.sourceWidth = 704;
-    record.sourceHeight = 576;
-    record.workingWidth = 640;
-    record.workingHeight = 480;
+    ExportRecord record = ::SampleRecord("Z:\\錄影\\カメラ 03.bmp", std::string(64, 'a'));
     record.view = {575, 1, 65, 48};
-    record.gamma = 0.8f;
     record.interpolation = 3;
-    record.jpegQuality = 100;
-    record.imagingLibrary = "gdiplus.dll 5.1.3102.2180";
-    record.exportedAt = "2026-12-07T08:15:02+01:00";
     return record;
 }
 

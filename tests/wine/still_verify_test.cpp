@@ -4,6 +4,7 @@
 #include "jpeg_comment.h"
 #include "jpeg_segments.h"
 #include "resource.h"
+#include "source_digest.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,11 @@ TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
     EXPECT_EQ(json.output.front(), '{') << json.output;
     EXPECT_NE(json.output.find("\"verdict\": \"verified\""), std::string::npos) << json.output;
     EXPECT_NE(json.output.find("\"interpolation\": 3"), std::string::npos) << json.output;
+    // The export's hash is that of the whole file as it lies on the disk.
+    SourceDigest onDisk(dark);
+    ASSERT_TRUE(onDisk.Wait());
+    EXPECT_NE(json.output.find("\"export_sha256\": \"" + onDisk.Sha256() + "\""), std::string::npos)
+        << json.output;
 }
 
 TEST_F(StillVerify, TamperingWithTheSourceTheRecordOrThePixelsIsFound) {
