@@ -125,11 +125,6 @@ ViewRect ViewOf(const ViewerDlg& dlg) {
     return {dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight};
 }
 
-void Scroll(ViewerWindow& viewer, UINT message, int nBar, UINT code) {
-    ::SendMessageW(viewer.Dlg().m_hWnd, message, MAKEWPARAM(code, 0),
-                   reinterpret_cast<LPARAM>(viewer.Item(nBar)));
-}
-
 // Presses Save, names the file in the dialog opened on the folder (confirming the replacement
 // of a file of that name when asked to), and reads the result.
 ShownDialog SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folder,
@@ -167,8 +162,8 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
-    Scroll(viewer, WM_HSCROLL, IDC_HSCROLL, SB_RIGHT);
-    Scroll(viewer, WM_VSCROLL, IDC_VSCROLL, SB_TOP);
+    viewer.Scroll(IDC_HSCROLL, SB_RIGHT);
+    viewer.Scroll(IDC_VSCROLL, SB_TOP);
     viewer.Click(IDC_BRIGHTER);
     viewer.Click(IDC_BRIGHTER);
     ViewRect view = ViewOf(dlg);
@@ -333,8 +328,8 @@ TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
-    Scroll(viewer, WM_HSCROLL, IDC_HSCROLL, SB_RIGHT);
-    Scroll(viewer, WM_VSCROLL, IDC_VSCROLL, SB_BOTTOM);
+    viewer.Scroll(IDC_HSCROLL, SB_RIGHT);
+    viewer.Scroll(IDC_VSCROLL, SB_BOTTOM);
     viewer.Click(IDC_BRIGHTER);
     viewer.Click(IDC_BRIGHTER);
     ViewRect view = ViewOf(dlg);

@@ -111,10 +111,8 @@ TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
     for (int i = 0; i < 30; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
-    ::SendMessageW(dlg.m_hWnd, WM_HSCROLL, SB_RIGHT,
-                   reinterpret_cast<LPARAM>(viewer.Item(IDC_HSCROLL)));
-    ::SendMessageW(dlg.m_hWnd, WM_VSCROLL, SB_BOTTOM,
-                   reinterpret_cast<LPARAM>(viewer.Item(IDC_VSCROLL)));
+    viewer.Scroll(IDC_HSCROLL, SB_RIGHT);
+    viewer.Scroll(IDC_VSCROLL, SB_BOTTOM);
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_BRIGHTER);
     }

@@ -59,9 +59,7 @@ class RandomUser {
             return "wheel";
         case 4: {
             int nBar = Pick(2) ? IDC_HSCROLL : IDC_VSCROLL;
-            ::SendMessageW(hDlg, nBar == IDC_HSCROLL ? WM_HSCROLL : WM_VSCROLL,
-                           MAKEWPARAM(Pick(9), Pick(700)),
-                           reinterpret_cast<LPARAM>(m_viewer.Item(nBar)));
+            m_viewer.Scroll(nBar, Pick(9), Pick(700));
             return "scroll";
         }
         case 5:
