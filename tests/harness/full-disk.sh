@@ -34,18 +34,8 @@ umount)
     [ $# -eq 2 ] || usage
     [ -d "$dir" ] || exit 0
     dir=$(cd "$dir" && pwd -P)
-    deadline=$((SECONDS + 10))
-    while is_tmpfs "$dir"; do
-        umount "$dir" 2>/dev/null && continue
-        if [ $SECONDS -ge $deadline ]; then
-            # Something still uses it (a Wine process left running?); detach
-            # it anyway so the test run can go on.
-            echo "full-disk.sh: $dir is busy, detaching it lazily" >&2
-            umount -l "$dir" || die "could not unmount $dir"
-            break
-        fi
-        sleep 0.1
-    done
+    is_tmpfs "$dir" || exit 0
+    "$(dirname "${BASH_SOURCE[0]}")/unmount-patiently.sh" "$dir"
     ;;
 *)
     usage

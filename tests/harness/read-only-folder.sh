@@ -23,16 +23,7 @@ mount)
         || { umount "$dir"; die "$dir is still writable"; }
     ;;
 umount)
-    deadline=$((SECONDS + 10))
-    while mountpoint -q "$dir"; do
-        umount "$dir" 2>/dev/null && continue
-        if [ $SECONDS -ge $deadline ]; then
-            echo "read-only-folder.sh: $dir is busy, detaching it lazily" >&2
-            umount -l "$dir" || die "could not unmount $dir"
-            break
-        fi
-        sleep 0.1
-    done
+    "$(dirname "${BASH_SOURCE[0]}")/unmount-patiently.sh" "$dir"
     ;;
 *)
     usage
