@@ -31,22 +31,21 @@ bool RenderView(GdiplusImage& picture, const ExportRecord& record) {
 
 } // namespace
 
-bool ExportStill(GdiplusImage& working, const ExportRecord& record, const std::wstring& tempPath,
+bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
                  std::string* jpeg) {
     CLSID encoder;
     if (FindEncoderByMimeType(L"image/jpeg", &encoder) < 0) {
         return false;
     }
     JpegQualityParameters quality(static_cast<ULONG>(record.jpegQuality));
-    std::unique_ptr<GdiplusImage> clone(working.Clone());
-    if (clone->SaveToFile(tempPath.c_str(), encoder, quality.Get()) != Ok) {
+    if (picture.SaveToFile(tempPath.c_str(), encoder, quality.Get()) != Ok) {
         return false;
     }
-    std::unique_ptr<GdiplusImage> picture(GdiplusImage::FromFile(tempPath.c_str()));
-    if (picture->Native() == nullptr || !RenderView(*picture, record)) {
+    std::unique_ptr<GdiplusImage> reloaded(GdiplusImage::FromFile(tempPath.c_str()));
+    if (reloaded->Native() == nullptr || !RenderView(*reloaded, record)) {
         return false;
     }
     std::string encoded;
-    return picture->SaveToMemory(encoder, quality.Get(), &encoded) == Ok &&
+    return reloaded->SaveToMemory(encoder, quality.Get(), &encoded) == Ok &&
            InsertRecordSegments(encoded, record, jpeg);
 }

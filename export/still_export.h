@@ -10,7 +10,8 @@
 
 class GdiplusImage;
 
-// The finished JPEG's bytes in *jpeg; false when any step failed. The temporary file is
-// overwritten and left for the caller to remove.
-bool ExportStill(GdiplusImage& working, const ExportRecord& record, const std::wstring& tempPath,
+// The finished JPEG's bytes in *jpeg; false when any step failed. The picture is only read;
+// a caller that must keep its picture from the encoder's reach passes a copy. The temporary
+// file is overwritten and left for the caller to remove.
+bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
                  std::string* jpeg);

@@ -2,10 +2,18 @@
 
 #include "gdiplus_image.h"
 
+GdiplusImage* DecodePictureFile(const std::wstring& path) {
+    return GdiplusImage::FromFile(path.c_str());
+}
+
+GdiplusImage* MakeWorkingPicture(GdiplusImage& full) {
+    return full.Thumbnail(kWorkingPictureWidth, kWorkingPictureHeight);
+}
+
 LoadedPicture LoadPictureFile(const std::wstring& path) {
     LoadedPicture picture;
-    picture.full = GdiplusImage::FromFile(path.c_str());
-    picture.working = picture.full->Thumbnail(kWorkingPictureWidth, kWorkingPictureHeight);
+    picture.full = DecodePictureFile(path);
+    picture.working = MakeWorkingPicture(*picture.full);
     return picture;
 }
 

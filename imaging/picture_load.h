@@ -21,6 +21,9 @@ struct LoadedPicture {
 };
 
 LoadedPicture LoadPictureFile(const std::wstring& path);
+// The two steps of the load, for a caller with work to fit between them.
+GdiplusImage* DecodePictureFile(const std::wstring& path);
+GdiplusImage* MakeWorkingPicture(GdiplusImage& full);
 
 class PictureLoad {
   public:

@@ -2,12 +2,14 @@
 #include "viewer_dlg.h"
 
 #include "export_message.h"
+#include "gdiplus_image.h"
 #include "save_as_jpeg_dlg.h"
 #include "staged_file.h"
 #include "still_export.h"
 #include "viewer_app.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace {
@@ -56,9 +58,13 @@ int ViewerDlg::ExportView(const std::wstring& target) {
     if (SourceChangedSinceOpened()) {
         return kExportSourceChanged;
     }
+    if (m_pImage == nullptr) {
+        return kExportFailed;
+    }
+    // The export gets a copy of its own: the working picture is the viewer's, never changed.
+    std::unique_ptr<GdiplusImage> clone(m_pImage->Clone());
     std::string jpeg;
-    if (m_pImage == nullptr ||
-        !ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
+    if (!ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
         return kExportFailed;
     }
     StagedFile staged(target);
