@@ -69,6 +69,7 @@ add_executable(wine_tests
   ${PRODUCT_RESOURCES})
 target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
 target_link_libraries(wine_tests PRIVATE stillview_core gtest)
+target_precompile_headers(wine_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
 # The verifier's tests run it as a program of its own.
 add_dependencies(wine_tests StillVerify)
 
@@ -100,6 +101,7 @@ add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.
   tests/common/process_windows.cpp tests/common/test_files.cpp)
 target_include_directories(e2e_tests PRIVATE tests/common)
 target_link_libraries(e2e_tests PRIVATE gtest_main)
+target_precompile_headers(e2e_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
 add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)
 add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)
 add_wine_test(NAME e2e.BadCommandLines COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*BadCommandLine* LABEL e2e)
