@@ -124,6 +124,7 @@ include(cmake/Package.cmake)
 # page, checked against a real Wine with a prefix of its own.
 add_test(NAME harness.selftest
   COMMAND bash ${HARNESS_DIR}/probe/selftest.sh ${CMAKE_BINARY_DIR}/harness-selftest)
-# Serial with the other Wine tests, so timing tests never share the machine with it.
+# Serial with the other Wine tests in one ctest run; tools/run-tests.sh runs it in a ctest of
+# its own beside them, as it uses a prefix and displays of its own.
 set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 600
   RESOURCE_LOCK wine_session)

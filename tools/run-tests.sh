@@ -19,7 +19,7 @@ rm -f "$BUILD_ROOT"/*-ctest.log
 build() {
     local flavour=$1 log="$BUILD_ROOT/$1-build.log"
     echo "== build $flavour"
-    "$ROOT/tools/build.sh" "$BUILD_ROOT" "$flavour" >"$log" 2>&1 \
+    "${PRIORITY[@]}" "$ROOT/tools/build.sh" "$BUILD_ROOT" "$flavour" >"$log" 2>&1 \
         || { tail -n 60 "$log"; echo "build of $flavour failed"; return 1; }
     if grep -q 'warning:' "$log"; then
         grep 'warning:' "$log" | sort -u
@@ -28,42 +28,46 @@ build() {
     fi
 }
 
+# usage: run_ctest NAME FLAVOUR [CTEST_ARGS...]; the output is also kept in NAME-ctest.log.
 run_ctest() {
-    local flavour=$1
-    shift
-    echo "== ctest $flavour"
-    (cd "$BUILD_ROOT/$flavour" && ctest --output-on-failure -j 2 "$@") | tee "$BUILD_ROOT/$flavour-ctest.log"
+    local name=$1 flavour=$2
+    shift 2
+    echo "== ctest $name"
+    (cd "$BUILD_ROOT/$flavour" && "${PRIORITY[@]}" ctest --output-on-failure -j 2 "$@") |
+        tee "$BUILD_ROOT/$name-ctest.log"
 }
 
-native_flavours() {
+# The harness's own check, with a Wine prefix of its own, then the native flavours, built and
+# tested only when the processor would otherwise be idle.
+beside_the_windows_tests() {
+    run_ctest harness win64 -L harness "$@"
+    PRIORITY=(chrt --idle 0)
     build native && build native-sanitize || return 1
-    run_ctest native "$@"
-    run_ctest native-sanitize "$@"
+    run_ctest native native "$@"
+    run_ctest native-sanitize native-sanitize "$@"
 }
 
+PRIORITY=()
 # The Windows tests (the package's among them) need both Windows builds.
 build win64 && build win32 || exit 1
 
-# The Windows tests mostly wait on windows, processes and the display, so the native work fits
-# beside them, at the lowest priority, instead of before them.
-(
-    renice -n 19 -p "$BASHPID" >/dev/null
-    native_flavours "$@"
-) >"$BUILD_ROOT/native-flavours.log" 2>&1 &
-native_pid=$!
-run_ctest win64 "$@"
-wait "$native_pid"
-native_status=$?
-cat "$BUILD_ROOT/native-flavours.log"
-[ "$native_status" -eq 0 ] || echo "native flavours failed"
+# The Windows tests mostly wait on windows, processes and the display, one session at a time,
+# so the other work fits beside them instead of before them.
+beside_the_windows_tests "$@" >"$BUILD_ROOT/beside.log" 2>&1 &
+beside_pid=$!
+run_ctest win64 win64 -LE harness "$@"
+wait "$beside_pid"
+beside_status=$?
+cat "$BUILD_ROOT/beside.log"
+[ "$beside_status" -eq 0 ] || echo "a build beside the Windows tests failed"
 
 passed=0
 failed=0
-for flavour in native native-sanitize win64; do
-    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$BUILD_ROOT/$flavour-ctest.log" 2>/dev/null | tail -n 1)
+for name in harness native native-sanitize win64; do
+    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$BUILD_ROOT/$name-ctest.log" 2>/dev/null | tail -n 1)
     if [ -z "$summary" ]; then
         total=0
-        bad=$(grep -c -E '\*\*\*(Failed|Not Run|Timeout|Exception)' "$BUILD_ROOT/$flavour-ctest.log" 2>/dev/null || true)
+        bad=$(grep -c -E '\*\*\*(Failed|Not Run|Timeout|Exception)' "$BUILD_ROOT/$name-ctest.log" 2>/dev/null || true)
         bad=${bad:-0}
     else
         bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$summary")
@@ -74,4 +78,4 @@ for flavour in native native-sanitize win64; do
 done
 
 echo "$passed passed, $failed failed"
-[ "$native_status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+[ "$beside_status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
