@@ -140,7 +140,8 @@ LaunchResult TimeLaunch(const std::wstring& commandLine, const ScreenProbe& prob
     double start = Now();
     Launched program(commandLine);
     if (!program.Started()) {
-        std::fprintf(stderr, "could not start %ls\n", commandLine.c_str());
+        std::fprintf(stderr, "could not start %ls (error %lu)\n", commandLine.c_str(),
+                     ::GetLastError());
         return result;
     }
     while (!screen.Shows(probe)) {
