@@ -72,6 +72,8 @@ void SaveAsJpegDlg::SelectCurrentDrive() {
     for (int i = 0; i < m_arrDriveRoots.GetSize(); ++i) {
         roots.emplace_back(static_cast<const wchar_t*>(m_arrDriveRoots[i]));
     }
-    int index = DriveIndexForFolder(roots, static_cast<const wchar_t*>(m_strFolder));
+    std::wstring remembered = static_cast<const wchar_t*>(m_strFolder);
+    int index = DriveIndexForFolder(roots, remembered);
     ::SendDlgItemMessageW(m_hWnd, IDC_DRIVES, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    m_strFolder = StartingFolder(roots, remembered).c_str();
 }

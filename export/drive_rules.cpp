@@ -62,3 +62,12 @@ int DriveIndexForFolder(const std::vector<std::wstring>& roots, const std::wstri
     }
     return 0;
 }
+
+std::wstring StartingFolder(const std::vector<std::wstring>& roots,
+                            const std::wstring& remembered) {
+    if (roots.empty()) {
+        return remembered;
+    }
+    const std::wstring& shown = roots[static_cast<size_t>(DriveIndexForFolder(roots, remembered))];
+    return UpperAscii(shown) == UpperAscii(remembered) ? remembered : shown;
+}

@@ -33,3 +33,7 @@ std::optional<std::wstring> DriveLabel(int type, wchar_t letter, bool allowDrive
 
 // The list entry of the remembered folder: the root that equals it in upper case, else the first.
 int DriveIndexForFolder(const std::vector<std::wstring>& roots, const std::wstring& folder);
+// The folder the dialog starts in: the remembered one when its drive is listed, else the root of
+// the entry the list shows, so that a save goes to the drive on the screen and never to one the
+// rules keep out. With no drive listed, the remembered folder.
+std::wstring StartingFolder(const std::vector<std::wstring>& roots, const std::wstring& remembered);

@@ -51,10 +51,14 @@ void ChooseDrive(HWND hDialog, int index) {
                    reinterpret_cast<LPARAM>(hCombo));
 }
 
-void SaveOn(HWND hDialog, int drive, const wchar_t* name) {
-    ChooseDrive(hDialog, drive);
+void SaveHere(HWND hDialog, const wchar_t* name) {
     ::SendDlgItemMessageW(hDialog, kFileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
     Click(hDialog, kSave);
+}
+
+void SaveOn(HWND hDialog, int drive, const wchar_t* name) {
+    ChooseDrive(hDialog, drive);
+    SaveHere(hDialog, name);
 }
 
 Shown Answer(HWND hBox, int button) {

@@ -24,6 +24,8 @@ void Click(HWND hDialog, int nID);
 std::vector<std::wstring> DriveEntries(HWND hDialog);
 int SelectedDrive(HWND hDialog);
 void ChooseDrive(HWND hDialog, int index);
+// Types the name and presses Save, on the drive the dialog shows.
+void SaveHere(HWND hDialog, const wchar_t* name);
 // Chooses the drive, types the name and presses Save.
 void SaveOn(HWND hDialog, int drive, const wchar_t* name);
 

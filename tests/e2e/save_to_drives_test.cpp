@@ -125,4 +125,22 @@ TEST_F(SaveToDrives, OffersThePermittedDrivesSavesAndReportsEveryOutcome) {
     EXPECT_EQ(ViewerTemporaryFiles(), temporaryBefore);
 }
 
+TEST_F(SaveToDrives, ASaveGoesToTheDriveShownNotToARememberedOneTheRulesKeepOut) {
+    ASSERT_NE(hViewer, nullptr);
+    // Nothing remembered means "a:\", which the start folder's command file keeps out; the
+    // dialog shows E: first, and a save without a choice goes there.
+    HWND hDialog = OpenSaveAs();
+    ASSERT_NE(hDialog, nullptr);
+    EXPECT_EQ(DriveEntries(hDialog).front(), L"PICS (E:\\)");
+    EXPECT_EQ(SelectedDrive(hDialog), 0);
+    SaveHere(hDialog, L"shown");
+    Shown done = Answer(viewer->WaitForDialog(kResultCaption), IDOK);
+    EXPECT_EQ(done.text, L"\tE:\\SHOWN.JPG\n\n\t   has been saved successfully.\t\t");
+    ASSERT_TRUE(BackToViewer(*viewer, hViewer));
+    EXPECT_TRUE(FileNames(L"A:", L"SHOWN.JPG").empty()) << "nothing on the drive kept out";
+    EXPECT_EQ(RememberedFolder(), L"E:\\");
+    DWORD exitCode = 1;
+    ASSERT_TRUE(viewer->Close(&exitCode));
+}
+
 } // namespace

@@ -84,6 +84,14 @@ TEST(DriveList, RememberedFolderSelectsItsRootInAnyCaseOrElseTheFirst) {
     EXPECT_EQ(DriveIndexForFolder({}, L"a:\\"), 0);
 }
 
+TEST(DriveList, TheDialogStartsOnTheDriveItShows) {
+    const std::vector<std::wstring> roots = {L"E:\\", L"F:\\"};
+    EXPECT_EQ(StartingFolder(roots, L"f:\\"), L"f:\\") << "a listed drive, as remembered";
+    EXPECT_EQ(StartingFolder(roots, L"a:\\"), L"E:\\") << "a drive the rules keep out";
+    EXPECT_EQ(StartingFolder(roots, L"F:\\EXPORT\\"), L"E:\\");
+    EXPECT_EQ(StartingFolder({}, L"a:\\"), L"a:\\") << "nothing listed to start on";
+}
+
 TEST(CommandFile, OnlyTheFirstHundredBytesCanKeepDriveAOut) {
     EXPECT_TRUE(CommandForbidsDriveA("/NDRA"));
     EXPECT_TRUE(CommandForbidsDriveA("-x /ndra\r\n"));
