@@ -11,11 +11,18 @@ set(DELAY_LOAD_comctl32 InitCommonControls@0)
 set(DELAY_LOAD_version GetFileVersionInfoSizeW@8 GetFileVersionInfoW@16 VerQueryValueW@16)
 
 set(DELAY_LOADED_LIBRARIES)
+# A function's slot first points at its stub, which loads the library. Nothing but that slot
+# refers to a 32-bit stub, and the linker's section collection does not follow it: without a
+# root of its own the stub is dropped, and the slot jumps to address 0 at the first call.
+set(DELAY_LOAD_STUB_ROOTS)
 foreach(dll comdlg32 bcrypt version comctl32)
   set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
   foreach(symbol ${DELAY_LOAD_${dll}})
     if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
       string(REGEX REPLACE "@[0-9]+$" "" symbol ${symbol})
+      list(APPEND DELAY_LOAD_STUB_ROOTS -Wl,--undefined=${symbol})
+    else()
+      list(APPEND DELAY_LOAD_STUB_ROOTS -Wl,--undefined=_${symbol})
     endif()
     string(APPEND def "${symbol}\n")
   endforeach()

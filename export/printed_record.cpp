@@ -1,7 +1,7 @@
 #include "printed_record.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 namespace {
 
@@ -60,12 +60,16 @@ std::size_t FittingLength(const std::u16string& line, std::size_t start, int max
 std::vector<std::string> PrintedRecordLines(const ExportRecord& record, int pictureWidth,
                                             int printerDpi) {
     std::vector<std::string> lines;
-    std::istringstream saved(ProvenanceText(record));
-    std::string line;
-    while (std::getline(saved, line)) {
+    // Split by hand: a string stream would bring the C++ library's locales into the program,
+    // more than half of its size.
+    const std::string saved = ProvenanceText(record);
+    for (std::size_t start = 0; start < saved.size();) {
+        std::size_t end = std::min(saved.find('\n', start), saved.size());
+        std::string line = saved.substr(start, end - start);
         if (IsPrintedKey(line.substr(0, line.find(':')))) {
             lines.push_back(line);
         }
+        start = end + 1;
     }
     lines.push_back("printed: " + record.exportedAt);
     lines.push_back(ScaleLine(record, pictureWidth, printerDpi));
