@@ -1,7 +1,10 @@
 # Tests that run Windows code under Wine: in-process window tests and end-to-end runs of the
-# real executable. Each runs in its own Wine session (tests/harness/wine-session.sh).
-if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  return()
+# real executable. Each runs in its own Wine session (tests/harness/wine-session.sh), under the
+# Wine of this build's kind (tests/harness/wine-loader.sh).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(WINE_ARCH win64)
+else()
+  set(WINE_ARCH win32)
 endif()
 
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -11,7 +14,8 @@ set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix)
 set(HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness)
 
 add_test(NAME wine_prefix COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_PREFIX_DIR})
-set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300
+  ENVIRONMENT STILLVIEW_WINE_ARCH=${WINE_ARCH})
 
 # add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [LABEL <label>])
 # With HOST_SCRIPT the command is a host script that starts Windows programs itself.
@@ -35,7 +39,7 @@ function(add_wine_test)
     FIXTURES_REQUIRED wine
     RESOURCE_LOCK wine_session
     TIMEOUT 300
-    ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    ENVIRONMENT "STILLVIEW_WINE_ARCH=${WINE_ARCH};STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
 # In-process tests: the program's windows created and driven message by message.
@@ -73,6 +77,22 @@ target_precompile_headers(wine_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
 # The verifier's tests run it as a program of its own.
 add_dependencies(wine_tests StillVerify)
 
+# End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
+add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
+  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
+  tests/e2e/slow_source_test.cpp tests/e2e/save_as_window.cpp tests/e2e/keyboard_run_test.cpp
+  tests/e2e/packaged_viewer_test.cpp
+  tests/common/process_windows.cpp tests/common/test_files.cpp)
+target_include_directories(e2e_tests PRIVATE tests/common)
+target_link_libraries(e2e_tests PRIVATE gtest_main)
+target_precompile_headers(e2e_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
+
+include(cmake/Bench.cmake)
+if(WINE_ARCH STREQUAL "win32")
+  include(cmake/WineTests32.cmake)
+  return()
+endif()
+
 foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState ViewerTips
     ViewerTeardown ViewerView GreyPicture ViewerMouse ViewerKeys SaveAsDialog JpegExport JpegEncoder
     TemporaryName StillVerify)
@@ -93,15 +113,6 @@ foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=TranslatedGlyphs.* LABEL wine)
 endforeach()
 
-# End-to-end: a Windows test program starts the real StillView.exe and drives it from outside.
-add_executable(e2e_tests tests/e2e/viewer_process.cpp tests/e2e/viewer_run_test.cpp
-  tests/e2e/image_magick.cpp tests/e2e/save_to_drives_test.cpp tests/e2e/bad_command_line_test.cpp
-  tests/e2e/slow_source_test.cpp tests/e2e/save_as_window.cpp tests/e2e/keyboard_run_test.cpp
-  tests/e2e/packaged_viewer_test.cpp
-  tests/common/process_windows.cpp tests/common/test_files.cpp)
-target_include_directories(e2e_tests PRIVATE tests/common)
-target_link_libraries(e2e_tests PRIVATE gtest_main)
-target_precompile_headers(e2e_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
 add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)
 add_wine_test(NAME e2e.MalformedPictures COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*MalformedPicture* LABEL e2e)
 add_wine_test(NAME e2e.BadCommandLines COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=*BadCommandLine* LABEL e2e)
@@ -117,7 +128,6 @@ set_tests_properties(e2e.ViewerRun e2e.MalformedPictures e2e.BadCommandLines e2e
   e2e.SlowSource e2e.KeyboardRun PROPERTIES
   ENVIRONMENT "STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_EXE=$<TARGET_FILE:StillView>")
 
-include(cmake/Bench.cmake)
 include(cmake/Package.cmake)
 
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# usage: tools/install-deps.sh
+# usage: tools/install-deps.sh [--wine32]
 # Installs (as root, with apt-get) whatever the build and the tests need and
-# is missing, and generates the locales the language tests run under (Wine
+# is missing (with --wine32 also the 32-bit Wine that runs the shipping build,
+# through tools/install-wine32.sh), and generates the locales the language tests run under (Wine
 # takes the user's language from the C library's locale, so LANG=ja_JP.UTF-8
 # only gives Japanese when that locale exists). Quiet when all is there.
 # The one CJK font (WenQuanYi Micro Hei, about 5 MB) has every Traditional Chinese and
@@ -19,6 +20,13 @@ PACKAGES=(
 LOCALES=(en_US.UTF-8 ja_JP.UTF-8 zh_TW.UTF-8)
 
 die() { echo "install-deps.sh: $*" >&2; exit 1; }
+
+wine32=0
+case ${1:-} in
+    "") ;;
+    --wine32) wine32=1 ;;
+    *) die "unknown argument '$1' (usage: install-deps.sh [--wine32])" ;;
+esac
 
 installed() {
     [ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null | cut -c1-2)" = ii ]
@@ -60,3 +68,5 @@ for l in "${LOCALES[@]}"; do
     localedef -i "${l%%.*}" -f "${l#*.}" "$l" || true
     has_locale "$l" || die "locale $l was not generated"
 done
+
+[ $wine32 = 0 ] || "$(dirname "${BASH_SOURCE[0]}")/install-wine32.sh"

@@ -13,9 +13,10 @@ set -euo pipefail
 ROOT=${STILLVIEW_WINE32_ROOT:-/opt/stillview/wine32}
 STAMP=$ROOT/.stillview-wine32
 # Bump when what goes into the root changes, so old roots are made again.
-STAMP_VERSION=1
-# Beyond wine32's own needs: the X libraries its display driver loads when present.
-PACKAGES=(wine32 libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3 libxinerama1
+STAMP_VERSION=4
+# Beyond wine32's own needs, what it loads when present: the printing system's client library
+# (without it, no printer) and the X libraries of its display driver.
+PACKAGES=(wine32 libcups2 libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3 libxinerama1
     libxcomposite1 libxxf86vm1)
 
 die() { echo "install-wine32.sh: $*" >&2; exit 1; }
@@ -101,6 +102,14 @@ find "$ROOT" -type l -lname '/*' | while read -r link; do
     target=$(readlink "$link")
     ln -sfn "$(realpath -m --relative-to="$(dirname "$link")" "$ROOT$target")" "$link"
 done
+if [ $route = emulated ]; then
+    # QEMU looks a path up in the root first: the system's fonts, the ones the 64-bit Wine and
+    # the printed page use, would be hidden behind the root's few. The font cache of the root's
+    # own lies beside it, never mixed with the system's.
+    rm -rf "$ROOT/usr/share/fonts"
+    ln -s /usr/share/fonts "$ROOT/usr/share/fonts"
+    mkdir -p "$ROOT/var/cache/fontconfig"
+fi
 
 WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all timeout 300 "$loader" --version >"$log" 2>&1 \
     || { cat "$log" >&2; die "the 32-bit Wine does not start ($route route)"; }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # usage: tools/run-tests.sh [CTEST_ARGS...]
-# Installs what is missing, builds every flavour (native, native under AddressSanitizer and
-# UBSan, the x86_64 program that runs here under Wine, and the 32-bit shipping program) and
-# runs all tests with CTest: the Windows builds first, then their tests, with the native
-# flavours built and tested beside them. Extra arguments go to every ctest run (for example
+# Installs what is missing (the 32-bit Wine included), builds every flavour (native, native under
+# AddressSanitizer and UBSan, the x86_64 program and the 32-bit shipping program) and runs all
+# tests with CTest: the Windows builds first, then their tests, each build's under its own kind
+# of Wine, with the native flavours built and tested beside them. Extra arguments go to every ctest run (for example
 # -L unit).
 set -uo pipefail
 
@@ -11,7 +11,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 BUILD_ROOT=${STILLVIEW_BUILD_ROOT:-$ROOT/build}
 mkdir -p "$BUILD_ROOT"
 
-"$ROOT/tools/install-deps.sh" || exit 1
+"$ROOT/tools/install-deps.sh" --wine32 || exit 1
 "$ROOT/tests/harness/cups-start.sh" >/dev/null || exit 1
 rm -f "$BUILD_ROOT"/*-ctest.log
 
@@ -55,7 +55,12 @@ build win64 && build win32 || exit 1
 # so the other work fits beside them instead of before them.
 beside_the_windows_tests "$@" >"$BUILD_ROOT/beside.log" 2>&1 &
 beside_pid=$!
+# The 32-bit Wine may be emulated: its tests take a processor of their own.
+run_ctest win32 win32 "$@" >"$BUILD_ROOT/win32.log" 2>&1 &
+win32_pid=$!
 run_ctest win64 win64 -LE harness "$@"
+wait "$win32_pid"
+cat "$BUILD_ROOT/win32.log"
 wait "$beside_pid"
 beside_status=$?
 cat "$BUILD_ROOT/beside.log"
@@ -63,7 +68,7 @@ cat "$BUILD_ROOT/beside.log"
 
 passed=0
 failed=0
-for name in harness native native-sanitize win64; do
+for name in harness native native-sanitize win64 win32; do
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$BUILD_ROOT/$name-ctest.log" 2>/dev/null | tail -n 1)
     if [ -z "$summary" ]; then
         total=0

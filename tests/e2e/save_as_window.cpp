@@ -74,15 +74,15 @@ Shown Answer(HWND hBox, int button) {
     return shown;
 }
 
-HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer) {
+HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer, DWORD timeoutMs) {
     Click(hViewer, kSave);
-    return viewer.WaitForDialog(kSaveAsCaption);
+    return viewer.WaitForDialog(kSaveAsCaption, timeoutMs);
 }
 
-bool BackToViewer(const ViewerProcess& viewer, HWND hViewer) {
+bool BackToViewer(const ViewerProcess& viewer, HWND hViewer, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
     while (!(::IsWindowEnabled(hViewer) && !viewer.HasOtherDialog(hViewer))) {
-        if (::GetTickCount() - start > 20000) {
+        if (::GetTickCount() - start > timeoutMs) {
             return false;
         }
         ::Sleep(20);

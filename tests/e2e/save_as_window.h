@@ -40,7 +40,7 @@ struct Shown {
 Shown Answer(HWND hBox, int button);
 
 // Presses the viewer's Save button and waits for the Save-As dialog (null if none comes).
-HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer);
+HWND OpenSaveAs(ViewerProcess& viewer, HWND hViewer, DWORD timeoutMs = 20000);
 
 // Waits until the viewer takes input again with no dialog of its own left up.
-bool BackToViewer(const ViewerProcess& viewer, HWND hViewer);
+bool BackToViewer(const ViewerProcess& viewer, HWND hViewer, DWORD timeoutMs = 20000);

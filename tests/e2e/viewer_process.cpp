@@ -134,12 +134,12 @@ bool ViewerProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     return true;
 }
 
-bool ViewerProcess::Close(DWORD* exitCode) {
+bool ViewerProcess::Close(DWORD* exitCode, DWORD timeoutMs) {
     HWND hWnd = FindWindow();
     if (hWnd != nullptr) {
         ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
-    return WaitForExit(20000, exitCode);
+    return WaitForExit(timeoutMs, exitCode);
 }
 
 int ScrollMax(HWND hDialog, int nID) {

@@ -37,7 +37,7 @@ class ViewerProcess {
     // Whether any visible dialog of the process other than hMain is up now.
     bool HasOtherDialog(HWND hMain) const;
     // Asks the viewer to close as its Cancel button does, then waits for the process to end.
-    bool Close(DWORD* exitCode);
+    bool Close(DWORD* exitCode, DWORD timeoutMs = 20000);
 
   private:
     PROCESS_INFORMATION m_process{};

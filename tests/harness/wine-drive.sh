@@ -16,8 +16,8 @@
 # removed.
 set -euo pipefail
 
-WINE=${STILLVIEW_WINE:-/usr/lib/wine/wine64}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd -P)
+source "$HERE/wine-loader.sh"
 
 die() { echo "wine-drive.sh: $*" >&2; exit 1; }
 usage() {
@@ -39,7 +39,7 @@ export WINEPREFIX=${WINEPREFIX:-${STILLVIEW_WINEPREFIX:-}}
 export WINEDEBUG=${WINEDEBUG:--all}
 link="$WINEPREFIX/dosdevices/$letter:"
 
-probe=$("$HERE/probe/build-probe.sh" "$WINEPREFIX/.stillview-harness")
+probe=$("$HERE/probe/build-probe.sh" "$WINEPREFIX/.stillview-harness" "$WINE_ARCH")
 
 # Prints the type value of the drive in the registry, nothing if absent.
 reg_type() {

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # usage: wine-exe.sh EXE ARGS...
-# Runs a Windows program with the 64-bit Wine loader and exits with its exit
+# Runs a Windows program with the Wine loader of wine-loader.sh and exits with its exit
 # code (Wine passes on only the low 8 bits). Meant for use inside
 # wine-session.sh, which provides DISPLAY and WINEPREFIX.
 set -euo pipefail
 
-WINE=${STILLVIEW_WINE:-/usr/lib/wine/wine64}
+source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
 
 die() { echo "wine-exe.sh: $*" >&2; exit 125; }
 

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # usage: wine-prefix.sh PREFIX_DIR
-# Makes a 64-bit Wine prefix once and sets it up for unattended test runs.
+# Makes a Wine prefix (64-bit, or 32-bit with STILLVIEW_WINE_ARCH=win32) once and sets it up for unattended test runs.
 # Safe to call from several processes at once; returns at once when the
 # prefix is already made. Needs no display (a private Xvfb is used).
 set -euo pipefail
 
-WINE=${STILLVIEW_WINE:-/usr/lib/wine/wine64}
-WINESERVER=${STILLVIEW_WINESERVER:-/usr/lib/wine/wineserver64}
+source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
 # Bump when the configuration below changes, so old prefixes are redone.
 STAMP_VERSION=2
 
@@ -63,11 +62,11 @@ export WINEPREFIX="$PREFIX"
 export WINEDEBUG=-all
 # No menu entries on the host, no Mono/Gecko install prompts while booting.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-unset WINEARCH
+export WINEARCH=$WINE_ARCH
 
 run_wine() {
     timeout 300 "$WINE" "$@" {lockfd}>&- {sessionfd}>&- </dev/null >>"$work/wine.log" 2>&1 \
-        || die "'wine64 $*' failed ($?): $(tail -n 20 "$work/wine.log")"
+        || die "'$WINE $*' failed ($?): $(tail -n 20 "$work/wine.log")"
 }
 
 # A server left over from an earlier, failed attempt would carry a dead

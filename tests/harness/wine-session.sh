@@ -19,9 +19,8 @@
 # STILLVIEW_SESSION_VERBOSE=1 (timings on stderr).
 set -euo pipefail
 
-WINE=${STILLVIEW_WINE:-/usr/lib/wine/wine64}
-WINESERVER=${STILLVIEW_WINESERVER:-/usr/lib/wine/wineserver64}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd -P)
+source "$HERE/wine-loader.sh"
 SELF="$HERE/$(basename "${BASH_SOURCE[0]}")"
 
 die() { echo "wine-session.sh: $*" >&2; exit 125; }
@@ -38,7 +37,7 @@ prefix_pids() {
     local prefix=$1 tag dev ino dir pid
     read -r dev ino < <(stat -c '%D %i' "$prefix" 2>/dev/null) || return 0
     tag=$(printf 'server-%s-%x' "$dev" "$ino")
-    { printf '%s\n' "$(dirname "$WINE")"; printf '%s\n' "$(dirname "$WINESERVER")"; } | sort -u |
+    printf '%s\n' $WINE_PROCESS_DIRS | sort -u |
         while read -r dir; do
             find /proc -mindepth 2 -maxdepth 2 -name exe -lname "$dir/*" -printf '%h\n' 2>/dev/null
         done | while read -r dir; do

@@ -5,7 +5,8 @@
 # must be the same bytes. Its entries sit in a fixed order with the commit's time, pass
 # `sha256sum -c SHA256SUMS` once unpacked, the guide has Windows line ends and the version, and
 # each executable passes the shipping checks (machine, subsystem, no time stamp, no symbols,
-# system DLLs only, manifest and version resource).
+# system DLLs only, manifest and version resource, under 1 MiB) and starts: each build under its
+# own kind of Wine.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd -P)
@@ -61,6 +62,14 @@ for executable in "StillView.exe i386 gui" "StillVerify.exe i386 console" \
     read -r entry machine subsystem <<<"$executable"
     "$ROOT/tools/package/check-executable.sh" "$work/unpacked/$entry" "$machine" "$subsystem" "$version" \
         || fail "$entry"
+done
+
+harness=$ROOT/tests/harness
+for place in "win32 ." "win64 x64"; do
+    read -r build folder <<<"$place"
+    cp "$ROOT/res/sample/b-320b.bmp" "$work/unpacked/$folder/"
+    "$harness/build-session.sh" "$STILLVIEW_BUILD_ROOT" "$build" "$ROOT/tests/package/comes-up.sh" \
+        "$work/unpacked/$folder" || fail "the $build executables do not start"
 done
 
 [ $failures = 0 ] || exit 1

@@ -1,6 +1,7 @@
 #include "shown_texts.h"
 
 #include "afx_tooltip.h"
+#include "wine_test_support.h"
 
 #include <stdexcept>
 
@@ -54,9 +55,7 @@ LOGFONTW TipFont() {
 
 void AddDialogTexts(HMODULE hModule, WORD id, const LOGFONTW& captionFont,
                     std::vector<ShownTexts>* shown) {
-    HWND hDlg = ::CreateDialogParamW(
-        hModule, MAKEINTRESOURCEW(id), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND hDlg = CreateTemplateDialog(hModule, id);
     if (hDlg == nullptr) {
         throw std::runtime_error("dialog " + std::to_string(id) + " cannot be created");
     }

@@ -21,9 +21,7 @@ struct ChildLayout {
 
 // The template's own layout, before the viewer stretches it, keyed by control id.
 std::map<int, ChildLayout> TemplateLayout(CSize* clientSize) {
-    HWND hDlg = ::CreateDialogParamW(
-        AfxGetResourceHandle(), MAKEINTRESOURCEW(IDD_VIEWER), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND hDlg = CreateTemplateDialog(AfxGetResourceHandle(), IDD_VIEWER);
     std::map<int, ChildLayout> layout;
     CRect client;
     ::GetClientRect(hDlg, &client);
@@ -361,23 +359,26 @@ TEST(ViewerState, SystemMenuEndsWithASeparatorAndTheAboutItem) {
               static_cast<UINT>(MF_SEPARATOR));
 }
 
+std::wstring s_aboutCaption;
+
+// Closes the about box from inside its modal loop, noting its caption.
+void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND hAbout = ::GetActiveWindow();
+    wchar_t caption[128] = L"";
+    ::GetWindowTextW(hAbout, caption, 128);
+    if (wcsstr(caption, L"StillView") != nullptr) {
+        s_aboutCaption = caption;
+        ::PostMessageW(hAbout, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
 TEST(ViewerState, AboutItemRunsTheAboutBoxModallyAndReturns) {
     ViewerWindow viewer(SamplePicture());
-    static std::wstring s_caption;
-    s_caption.clear();
-    // Closes the about box from inside its modal loop, noting its caption.
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND hAbout = ::GetActiveWindow();
-        wchar_t caption[128] = L"";
-        ::GetWindowTextW(hAbout, caption, 128);
-        if (wcsstr(caption, L"StillView") != nullptr) {
-            s_caption = caption;
-            ::PostMessageW(hAbout, WM_COMMAND, IDCANCEL, 0);
-        }
-    });
+    s_aboutCaption.clear();
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CloseAboutBox);
     ::SendMessageW(viewer.Dlg().m_hWnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     ::KillTimer(nullptr, timer);
-    EXPECT_NE(s_caption.find(L"StillView"), std::wstring::npos);
+    EXPECT_NE(s_aboutCaption.find(L"StillView"), std::wstring::npos);
     EXPECT_TRUE(::IsWindow(viewer.Dlg().m_hWnd));
 }
 

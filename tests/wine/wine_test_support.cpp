@@ -64,6 +64,18 @@ int CountThreadWindows() {
     return count;
 }
 
+namespace {
+
+INT_PTR CALLBACK HandleNothing(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+} // namespace
+
+HWND CreateTemplateDialog(HMODULE hModule, WORD id) {
+    return ::CreateDialogParamW(hModule, MAKEINTRESOURCEW(id), nullptr, HandleNothing, 0);
+}
+
 ScratchFolder::ScratchFolder() {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);

@@ -24,6 +24,10 @@ int CountLiveGdiObjects();
 // The windows of this thread, top-level and child.
 int CountThreadWindows();
 
+// The dialog of a template, modeless, with a procedure that handles nothing: its controls as
+// the template lays them out. Null if it cannot be created.
+HWND CreateTemplateDialog(HMODULE hModule, WORD id);
+
 // A visible pop-up window of the object's own, to hold controls under test; destroyed with the
 // object.
 class TestPopup : public CWnd {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # usage: tools/bench/run-bench.sh BINARY_DIR [--quick | --runs N] [--open-only]
-# Runs the benchmark of the x86_64 build in BINARY_DIR and prints its table. Meant for use
+# Runs the benchmark of the build in BINARY_DIR, under the Wine of STILLVIEW_WINE_ARCH (see
+# tests/harness/wine-loader.sh), and prints its table. Meant for use
 # inside tests/harness/wine-session.sh on a 1920 x 1080 screen. The large JPEGs it needs are
 # written to BINARY_DIR/bench the first time. --quick runs each row once, --runs N N times;
 # --open-only measures only the open-to-first-paint rows.
@@ -24,7 +25,8 @@ done
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
 mkdir -p "$BIN/bench"
-echo "Machine: $(nproc) cores, $(/usr/lib/wine/wine64 --version), Xvfb ${STILLVIEW_SESSION_SCREEN:-?}," \
+source "$ROOT/tests/harness/wine-loader.sh"
+echo "Machine: $(nproc) cores, $WINE_ARCH build, $("$WINE" --version) ($WINE_ROUTE), Xvfb ${STILLVIEW_SESSION_SCREEN:-?}," \
     "load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
 "$ROOT/tests/harness/wine-exe.sh" "$BIN/stillview_bench.exe" --runs "$runs" "${open_only[@]}" \
     "$(windows_path "$BIN/StillView.exe")" "$(windows_path "$BIN/bench_floor.exe")" \

@@ -2,8 +2,8 @@
 # usage: tools/package/check-executable.sh EXE i386|x86-64 gui|console VERSION
 # Checks by inspection what a shipped executable must be, also where it cannot be run: the
 # machine and Windows subsystem, no link time stamp and no debug directory in its headers, no
-# symbols, only DLLs every supported Windows has, and the manifest and version resource with
-# VERSION. Prints each fault and fails if there is any; quiet otherwise.
+# symbols, only DLLs every supported Windows has, the manifest and version resource with
+# VERSION, and a size that leaves room for a still beside it on a 1.44 MB floppy. Prints each fault and fails if there is any; quiet otherwise.
 set -euo pipefail
 
 [ $# -eq 4 ] || { echo "usage: check-executable.sh EXE i386|x86-64 gui|console VERSION" >&2; exit 64; }
@@ -16,6 +16,10 @@ number() { od -An -t "u$2" -j "$1" -N "$2" "$exe" | tr -d ' '; }
 
 # System DLLs of every Windows the program supports; compiler runtimes are not among them.
 SYSTEM_DLLS='^(kernel32|user32|gdi32|gdiplus|comctl32|comdlg32|winspool\.drv|ole32|oleaut32|advapi32|shell32|bcrypt|version|msvcrt)(\.dll)?$'
+
+MAX_BYTES=1048576
+size=$(stat -c %s "$exe")
+[ "$size" -lt $MAX_BYTES ] || fault "is $size bytes, not under $MAX_BYTES"
 
 [ "$(head -c 2 "$exe")" = MZ ] || { fault "not a Windows executable"; exit 1; }
 pe=$(number 60 4)
