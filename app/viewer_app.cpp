@@ -20,7 +20,6 @@ BOOL ViewerApp::InitInstance() {
     CWinApp::InitInstance();
     SetRegistryKey(L"Varnolt");
     LoadStdProfileSettings(4);
-    m_strSavePath = L"tgrnpic.jpg";
     if (!ClaimSingleInstance()) {
         return FALSE;
     }

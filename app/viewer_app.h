@@ -18,7 +18,6 @@ class ViewerApp : public CWinApp {
 
     CToolTipCtrl* m_pMainTip = nullptr;
     HWND m_hMainDlg = nullptr;
-    CString m_strSavePath;
     HANDLE m_hInstanceEvent = nullptr;
     ULONG_PTR m_gdiplusToken = 0;
 

@@ -20,7 +20,7 @@ add_executable(stillview_bench
   tests/common/process_windows.cpp
   ${PRODUCT_RESOURCES})
 target_include_directories(stillview_bench PRIVATE tests/common)
-target_link_libraries(stillview_bench PRIVATE stillview_core psapi)
+target_link_libraries(stillview_bench PRIVATE stillview_viewer stillview_verify psapi)
 
 add_wine_test(NAME bench.quick SCREEN 1920x1080 HOST_SCRIPT
   COMMAND ${CMAKE_SOURCE_DIR}/tools/bench/quick-check.sh ${CMAKE_BINARY_DIR} LABEL bench)

@@ -27,7 +27,7 @@ void ViewerDlg::OnSavePicture() {
     ReleaseZoomToggles();
     SaveAsJpegDlg dlg(this);
     INT_PTR result = dlg.DoModal();
-    CString path = theApp.m_strSavePath;
+    CString path = dlg.Path();
     DrawPicture();
     if (result != IDOK) {
         return;

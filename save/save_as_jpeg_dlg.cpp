@@ -2,7 +2,6 @@
 
 #include "file_name_rules.h"
 #include "resource.h"
-#include "viewer_app.h"
 
 namespace {
 
@@ -109,7 +108,7 @@ void SaveAsJpegDlg::OnSave() {
             return;
         }
     }
-    theApp.m_strSavePath = m_strFolder + m_strFileName;
+    m_strPath = m_strFolder + m_strFileName;
     StoreSaveFolder();
     OnOK();
 }
