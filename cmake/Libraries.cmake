@@ -116,8 +116,8 @@ stillview_library(stillview_save FOLDER save
   PORTABLE
     save/command_file_rules.cpp
     save/drive_rules.cpp
-    save/export_message.cpp
     save/file_name_rules.cpp
+    save/save_outcome.cpp
   WINDOWS
     save/drive_list.cpp
     save/save_as_jpeg_dlg.cpp
@@ -128,10 +128,12 @@ stillview_library(stillview_save FOLDER save
 stillview_library(stillview_print FOLDER print
   PORTABLE
     print/page_rect.cpp
+    print/print_outcome.cpp
     print/printed_record.cpp
   WINDOWS
     print/print_calls.cpp
     print/printed_record_text.cpp
+    print/window_print.cpp
   USES stillview_still stillview_framework stillview_resources)
 
 # The verifier's check of a saved still, by repeating it.

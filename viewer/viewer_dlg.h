@@ -5,6 +5,7 @@
 
 #include "navigator_thumbnail.h"
 #include "provenance.h"
+#include "save_outcome.h"
 
 #include <string>
 
@@ -19,8 +20,8 @@ class ViewerDlg : public CDialog {
     explicit ViewerDlg(CWnd* pParent);
     ~ViewerDlg() override;
 
-    // Writes the current view to the path as a JPEG: 1 written, 112 disk full, 0 failed.
-    int ExportJpeg(CString strPath);
+    // Writes the current view to the path as a JPEG.
+    SaveOutcome ExportJpeg(CString strPath);
 
     int m_nZoomMode = 0;
     GdiplusImage* m_pImage = nullptr;
@@ -112,10 +113,6 @@ class ViewerDlg : public CDialog {
 
     // Printing.
     void OnPrintPicture();
-    // 0 when nothing reached the printer, 1 when it took the page, 2 when it refused it.
-    int PrintWindowImage(HWND hWnd);
-    HDC ChoosePrinterDC();
-    HBITMAP CreateCaptureBitmap(HDC hDC, int nWidth, int nHeight);
 
     // Mouse.
     void OnLButtonDown(UINT nFlags, CPoint point);
@@ -138,7 +135,7 @@ class ViewerDlg : public CDialog {
     ExportRecord RecordOfView();
     // Whether the opened picture file's size or SHA-256 differ from when it was opened.
     bool SourceChangedSinceOpened();
-    int ExportView(const std::wstring& target);
+    SaveOutcome ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
     // A bitmap button's face size, the size the layout gives it; empty for other children.

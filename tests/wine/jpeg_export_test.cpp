@@ -280,7 +280,7 @@ TEST_F(JpegExport, SavedStillCarriesTheRecordInExifAndXmpThatReadersShowForAJapa
     viewer.Click(IDC_BRIGHTER);
     ViewRect view = ViewOf(viewer.Dlg());
     std::wstring saved = folder.Path(L"STILL.JPG");
-    ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
 
     std::string file = ShellQuoted(HostPath(saved));
     std::string validation = HostOutput("exiftool -validate -warning -error -a " + file);
@@ -339,7 +339,7 @@ TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
     ASSERT_EQ(view.height, 349);
     ScratchFolder folder;
     std::wstring saved = folder.Path(L"AGAIN.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), SaveOutcome::kDone);
 
     std::string now = ReadBytes(saved);
     std::string before = ReadBytes(SourceFile("tests/corpus/stills/before-full-record.jpg"));
@@ -361,7 +361,7 @@ TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
         viewer.Click(IDC_DARKER);
     }
     std::wstring saved = folder.Path(L"DARK.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), SaveOutcome::kDone);
     RgbPicture decoded;
     ASSERT_TRUE(DecodeWithImageMagick(saved, &decoded));
     int checked = 0;
@@ -376,15 +376,16 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
 
     lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
-    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary picture, no save";
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), SaveOutcome::kFailed)
+        << "no temporary picture, no save";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
 
     dlg.m_szTempFile[0] = '\0';
-    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary name, no save";
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), SaveOutcome::kFailed) << "no temporary name, no save";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing half-written is left";
 
-    EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);
+    EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), SaveOutcome::kFailed);
 
     // The same through the Save command: the path and the failure, with the stop icon.
     ShownDialog result = SaveThroughTheDialog(viewer, folder.Path(L"missing\\"), L"new");
@@ -418,7 +419,7 @@ TEST(TemporaryName, AFolderPathTooLongForTheBufferGivesNoNameAndASaveFails) {
     {
         ViewerWindow viewer(SamplePicture());
         EXPECT_STREQ(viewer.Dlg().m_szTempFile, "");
-        EXPECT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"X.JPG").c_str()), 0);
+        EXPECT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"X.JPG").c_str()), SaveOutcome::kFailed);
         EXPECT_FALSE(FileExists(folder.Path(L"X.JPG")));
     }
     ::SetEnvironmentVariableW(L"TMP", saved[0] != L'\0' ? saved : nullptr);
@@ -465,12 +466,13 @@ TEST_F(JpegExport, WhatTheMediumGivesBackIsCheckedBeforeItReplacesAnything) {
     EXPECT_TRUE(::IsWindow(viewer.Dlg().m_hWnd)) << "and the viewer lives on";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before);
-    EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), 1) << "a sound medium saves again";
+    EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), SaveOutcome::kDone)
+        << "a sound medium saves again";
 }
 
 TEST_F(JpegExport, APictureFileChangedAfterOpeningIsNotSaved) {
     ViewerWindow viewer(picture);
-    ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), 1);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), SaveOutcome::kDone);
     std::string bytes = ReadBytes(picture);
     bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 0x01);
     ASSERT_TRUE(WriteBytes(picture, bytes));
