@@ -97,6 +97,7 @@ stillview_library(stillview_still FOLDER still
     still/jpeg_comment.cpp
     still/jpeg_segments.cpp
     still/provenance.cpp
+    still/quality_levels.cpp
     still/record_reading.cpp
     still/record_segments.cpp
     still/record_summary.cpp

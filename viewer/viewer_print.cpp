@@ -8,7 +8,7 @@
 
 void ViewerDlg::OnPrintPicture() {
     CWaitCursor wait;
-    m_bPrinting = 1;
+    m_state.settings.m_bPrinting = 1;
     ReleaseZoomToggles();
     PrintOutcome outcome = PrintWindowPicture(
         ::GetDlgItem(m_hWnd, IDC_PICTURE), [this] { DrawPicture(); },
@@ -18,7 +18,7 @@ void ViewerDlg::OnPrintPicture() {
         text.LoadString(message->stringId);
         MessageBox(text, kRecorderCaption, MB_OK | (message->stopIcon ? MB_ICONHAND : 0));
     }
-    m_bPrinting = 0;
+    m_state.settings.m_bPrinting = 0;
     // The screen still shows the view as it was printed, without its caption, and the dialogs
     // that covered it leave no repaint behind where windows keep their own surfaces.
     InvalidateView();

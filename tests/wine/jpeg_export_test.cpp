@@ -122,7 +122,8 @@ double SecondsFromNow(const std::string& record) {
 }
 
 ViewRect ViewOf(const ViewerDlg& dlg) {
-    return {dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight};
+    return {dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY, dlg.State().view.m_nSrcWidth,
+            dlg.State().view.m_nSrcHeight};
 }
 
 // Presses Save, names the file in the dialog opened on the folder (confirming the replacement
@@ -207,7 +208,7 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     size_t exact = comment.find("\ngamma exact: ");
     ASSERT_NE(exact, std::string::npos) << comment;
     float recordedGamma = std::strtof(comment.c_str() + exact + 14, nullptr);
-    EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.m_fGamma, sizeof recordedGamma), 0)
+    EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.State().settings.m_fGamma, sizeof recordedGamma), 0)
         << "the record holds the very gamma of the view";
     EXPECT_NE(comment.find("\njpeg quality: 100\nimaging library: gdiplus.dll "), std::string::npos)
         << comment;

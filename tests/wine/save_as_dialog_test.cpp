@@ -130,7 +130,8 @@ TEST_F(SaveAsDialog, CancelPublishesNothingAndTheSaveCommandWritesAndSaysNothing
     EXPECT_TRUE(script.Finished()) << "no message after Cancel";
     EXPECT_EQ(std::wstring(theApp.GetProfileString(L"Path", L"SavePath")), L"a:\\");
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(viewer.Dlg().m_nZoomMode, 5) << "Save releases the zoom-mode toggles";
+    EXPECT_EQ(viewer.Dlg().State().settings.m_nZoomMode, 5)
+        << "Save releases the zoom-mode toggles";
 }
 
 } // namespace

@@ -116,8 +116,8 @@ TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_BRIGHTER);
     }
-    ASSERT_LT(dlg.m_nSrcWidth, 100);
-    ASSERT_EQ(dlg.m_nSrcX + dlg.m_nSrcWidth, 640);
+    ASSERT_LT(dlg.State().view.m_nSrcWidth, 100);
+    ASSERT_EQ(dlg.State().view.m_nSrcX + dlg.State().view.m_nSrcWidth, 640);
     const std::wstring bright = folder.Path(L"BRIGHT.JPG");
     ASSERT_EQ(dlg.ExportJpeg(bright.c_str()), SaveOutcome::kDone);
 
