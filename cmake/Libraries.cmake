@@ -95,6 +95,7 @@ stillview_library(stillview_still FOLDER still
   PORTABLE
     still/exif_segment.cpp
     still/jpeg_comment.cpp
+    still/jpeg_segment_writer.cpp
     still/jpeg_segments.cpp
     still/provenance.cpp
     still/quality_levels.cpp

@@ -2,7 +2,7 @@
 //   clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
 //     -I. -Iimaging -Isave -Istill tools/fuzz/save_rules_fuzzer.cpp \
 //     tools/fuzz/save_rules_properties.cpp save/command_file_rules.cpp save/file_name_rules.cpp \
-//     still/jpeg_comment.cpp \
+//     still/jpeg_comment.cpp still/jpeg_segment_writer.cpp \
 //     -o save_rules_fuzzer
 //   ./save_rules_fuzzer -max_total_time=120
 
