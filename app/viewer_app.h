@@ -31,9 +31,6 @@ class ViewerApp : public CWinApp {
     // otherwise loaded now. A load started for another file is dropped.
     LoadedPicture TakePicture(const std::wstring& path);
 
-  protected:
-    DECLARE_MESSAGE_MAP()
-
   private:
     // False when another copy already holds the event.
     bool ClaimSingleInstance();

@@ -20,11 +20,9 @@ class SaveAsJpegDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
     void OnHiddenListChange();
     void OnFileNameChange();
-    void OnIgnoredNotification();
     void OnFolderListDoubleClick();
     void OnSave();
     void OnDriveChange();
