@@ -27,7 +27,7 @@ class ViewerDlg : public CDialog {
     // What the window shows of the picture and how.
     const ViewState& State() const { return m_state; }
 
-    // The working picture: the decoded one, resized when it is too large.
+    // The working picture: what the view is drawn and exported from.
     std::unique_ptr<GdiplusImage> m_pImage;
     float m_fScaleX = 1.0f;
     float m_fScaleY = 1.0f;
