@@ -10,17 +10,11 @@
 
 const wchar_t kInstanceEventName[] = L"{323D0D09-35B4-4709-9C94-B929A4874A55}";
 
-BEGIN_MESSAGE_MAP(ViewerApp, CWinApp)
-ON_COMMAND(ID_HELP, OnHelp)
-END_MESSAGE_MAP()
-
 ViewerApp::ViewerApp() = default;
 
 BOOL ViewerApp::InitInstance() {
     CWinApp::InitInstance();
     SetRegistryKey(L"Varnolt");
-    LoadStdProfileSettings(4);
-    m_strSavePath = L"tgrnpic.jpg";
     if (!ClaimSingleInstance()) {
         return FALSE;
     }

@@ -18,7 +18,6 @@ class ViewerApp : public CWinApp {
 
     CToolTipCtrl* m_pMainTip = nullptr;
     HWND m_hMainDlg = nullptr;
-    CString m_strSavePath;
     HANDLE m_hInstanceEvent = nullptr;
     ULONG_PTR m_gdiplusToken = 0;
 
@@ -31,9 +30,6 @@ class ViewerApp : public CWinApp {
     // The picture at path with its working picture: the one started ahead if it was this file,
     // otherwise loaded now. A load started for another file is dropped.
     LoadedPicture TakePicture(const std::wstring& path);
-
-  protected:
-    DECLARE_MESSAGE_MAP()
 
   private:
     // False when another copy already holds the event.

@@ -21,7 +21,7 @@ add_executable(stillview_bench
   tests/common/process_windows.cpp
   ${PRODUCT_RESOURCES})
 target_include_directories(stillview_bench PRIVATE tests/common)
-target_link_libraries(stillview_bench PRIVATE stillview_core psapi)
+target_link_libraries(stillview_bench PRIVATE stillview_viewer stillview_verify psapi)
 
 if(WINE_ARCH STREQUAL "win64")
   add_wine_test(NAME bench.quick SCREEN 1920x1080 HOST_SCRIPT

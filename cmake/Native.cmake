@@ -7,9 +7,7 @@ endif()
 
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_library(stillview_portable STATIC ${PORTABLE_SOURCES})
-target_include_directories(stillview_portable PUBLIC framework app imaging viewer export verify controls)
-
+include(cmake/Libraries.cmake)
 
 # Generators of the committed pictures and test files; run by hand when the art changes.
 file(GLOB ART_SOURCES CONFIGURE_DEPENDS tools/art/*.cpp)

@@ -32,6 +32,11 @@ add_executable(unit_tests
 )
 target_include_directories(unit_tests PRIVATE .)
 target_compile_definitions(unit_tests PRIVATE STILLVIEW_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(unit_tests PRIVATE stillview_portable stillview_art stillview_test_files
+target_link_libraries(unit_tests PRIVATE stillview_viewer stillview_verify stillview_art stillview_test_files
   GTest::gtest_main)
 gtest_discover_tests(unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+
+# No folder below the viewer reaches up into viewer/ or app/.
+add_test(NAME rooms.UpwardIncludes COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+  -P ${CMAKE_SOURCE_DIR}/tests/rooms/upward_includes.cmake)
+set_tests_properties(rooms.UpwardIncludes PROPERTIES LABELS unit)

@@ -17,17 +17,10 @@ add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${
   -ffunction-sections -fdata-sections)
 add_link_options(-Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
 
-set(PRODUCT_INCLUDE_DIRS framework app imaging viewer export verify controls res ${CMAKE_BINARY_DIR}/res)
-
-add_library(stillview_core STATIC ${PORTABLE_SOURCES} ${FRAMEWORK_SOURCES} ${PRODUCT_SOURCES})
-target_include_directories(stillview_core PUBLIC ${PRODUCT_INCLUDE_DIRS})
-# The platform's headers are most of each Windows source's compile time: parsed once a target.
-# The platform-free sources stay without them, as they are built for this machine.
+# The platform's headers are most of each Windows source's compile time: parsed once.
 set(WINDOWS_PRECOMPILED_HEADERS <windows.h> <gdiplus.h> <commctrl.h>)
-target_precompile_headers(stillview_core PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
-set_source_files_properties(${PORTABLE_SOURCES} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
-target_link_libraries(stillview_core PUBLIC gdiplus comctl32 comdlg32 winspool gdi32 user32 ole32 bcrypt
-  version)
+include(cmake/DelayLoad.cmake)
+include(cmake/Libraries.cmake)
 
 # The resources go into every executable that creates the program's windows.
 set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)
@@ -36,18 +29,18 @@ set_source_files_properties(${PRODUCT_RESOURCES} verify/still_verify.rc PROPERTI
   "${CMAKE_BINARY_DIR}/res/stillview.manifest;${CMAKE_BINARY_DIR}/res/version.h")
 
 add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
-# The program alone loads these lazily; tests load them up front, so one-time allocations of
-# the libraries never fall inside what a test measures.
-include(cmake/DelayLoad.cmake)
+# The program alone loads the DLLs of cmake/DelayLoad.cmake lazily; tests load them up front,
+# so one-time allocations of the libraries never fall inside what a test measures.
+set_target_properties(StillView PROPERTIES STILLVIEW_DELAY_LOAD ON)
 add_dependencies(StillView delay_load_libraries)
-target_link_libraries(StillView PRIVATE stillview_core ${DELAY_LOADED_LIBRARIES})
+target_link_libraries(StillView PRIVATE stillview_viewer)
 target_link_options(StillView PRIVATE ${DELAY_LOAD_STUB_ROOTS})
 
 # The verifier: a console program that repeats a saved still through the same export code.
 add_executable(StillVerify verify/still_verify_main.cpp verify/still_verify.rc)
 target_compile_options(StillVerify PRIVATE -municode)
 target_link_options(StillVerify PRIVATE -municode)
-target_link_libraries(StillVerify PRIVATE stillview_core)
+target_link_libraries(StillVerify PRIVATE stillview_verify)
 
 option(STILLVIEW_WINE_TESTS "Build the tests that run under Wine" ON)
 if(STILLVIEW_WINE_TESTS)

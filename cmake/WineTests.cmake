@@ -72,7 +72,7 @@ add_executable(wine_tests
   ${CONTROLS_WINE_TESTS}
   ${PRODUCT_RESOURCES})
 target_include_directories(wine_tests PRIVATE tests/e2e tests/common)
-target_link_libraries(wine_tests PRIVATE stillview_core gtest)
+target_link_libraries(wine_tests PRIVATE stillview_viewer stillview_verify gtest)
 target_precompile_headers(wine_tests PRIVATE ${WINDOWS_PRECOMPILED_HEADERS})
 # The verifier's tests run it as a program of its own.
 add_dependencies(wine_tests StillVerify)

@@ -9,9 +9,6 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-const wchar_t kRecentFileSection[] = L"Recent File List";
-const wchar_t kRecentFileEntry[] = L"File%d";
-
 CString ExecutableBaseName(HINSTANCE hInstance) {
     wchar_t path[MAX_PATH] = L"";
     ::GetModuleFileNameW(hInstance, path, MAX_PATH);
@@ -19,12 +16,6 @@ CString ExecutableBaseName(HINSTANCE hInstance) {
     name = name.Mid(name.ReverseFind(L'\\') + 1);
     int dot = name.ReverseFind(L'.');
     return dot >= 0 ? name.Left(dot) : name;
-}
-
-CString RecentFileEntry(int nIndex) {
-    CString entry;
-    entry.Format(kRecentFileEntry, nIndex + 1);
-    return entry;
 }
 
 } // namespace
@@ -87,9 +78,6 @@ int CWinApp::Run() {
 }
 
 int CWinApp::ExitInstance() {
-    if (m_bStdProfileLoaded) {
-        SaveStdProfileSettings();
-    }
     return 0;
 }
 
@@ -184,23 +172,6 @@ BOOL CWinApp::WriteProfileInt(const wchar_t* pszSection, const wchar_t* pszEntry
     return rc == ERROR_SUCCESS;
 }
 
-void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
-    m_recentFiles.RemoveAll();
-    for (UINT i = 0; i < nMaxMRU; ++i) {
-        m_recentFiles.Add(
-            GetProfileString(kRecentFileSection, RecentFileEntry(static_cast<int>(i))));
-    }
-    m_bStdProfileLoaded = true;
-}
-
-void CWinApp::SaveStdProfileSettings() {
-    for (int i = 0; i < m_recentFiles.GetSize(); ++i) {
-        const CString& file = m_recentFiles[i];
-        WriteProfileString(kRecentFileSection, RecentFileEntry(i),
-                           file.IsEmpty() ? nullptr : static_cast<const wchar_t*>(file));
-    }
-}
-
 void CWinApp::DoWaitCursor(int nCode) {
     m_nWaitCursorCount += nCode;
     if (m_nWaitCursorCount > 0) {
@@ -212,15 +183,6 @@ void CWinApp::DoWaitCursor(int nCode) {
     }
     m_nWaitCursorCount = 0;
     ::SetCursor(m_hcurWaitCursorRestore);
-}
-
-void CWinApp::OnHelp() {
-    wchar_t path[MAX_PATH] = L"";
-    ::GetModuleFileNameW(m_hInstance, path, MAX_PATH);
-    CString helpFile(path);
-    int dot = helpFile.ReverseFind(L'.');
-    helpFile = (dot >= 0 ? helpFile.Left(dot) : helpFile) + L".HLP";
-    ::WinHelpW(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, helpFile, HELP_FINDER, 0);
 }
 
 int AfxWinMain(HINSTANCE hInstance, const wchar_t* pszCmdLine, int nCmdShow) {

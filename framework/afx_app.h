@@ -3,10 +3,7 @@
 #pragma once
 
 #include "afx_string.h"
-#include "afx_string_array.h"
 #include "afx_wnd.h"
-
-constexpr UINT ID_HELP = 0xE146;
 
 class CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
@@ -35,7 +32,6 @@ class CWinApp : public CCmdTarget {
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     void SetRegistryKey(const wchar_t* pszRegistryKey);
-    void LoadStdProfileSettings(UINT nMaxMRU);
     CString GetProfileString(const wchar_t* pszSection, const wchar_t* pszEntry,
                              const wchar_t* pszDefault = nullptr);
     BOOL WriteProfileString(const wchar_t* pszSection, const wchar_t* pszEntry,
@@ -49,15 +45,11 @@ class CWinApp : public CCmdTarget {
     virtual void DoWaitCursor(int nCode);
 
   protected:
-    void OnHelp();
     DECLARE_MESSAGE_MAP()
 
   private:
     HKEY OpenSectionKey(const wchar_t* pszSection, bool bCreate);
-    void SaveStdProfileSettings();
 
-    bool m_bStdProfileLoaded = false;
-    CStringArray m_recentFiles;
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitCursorRestore = nullptr;
 };

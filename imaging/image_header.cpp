@@ -1,5 +1,7 @@
 #include "image_header.h"
 
+#include "jpeg_markers.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -122,9 +124,13 @@ struct Signature {
     size_t length;
 };
 
+// A JPEG starts with its start-of-image marker.
+constexpr char kJpegStart[] = {static_cast<char>(MarkerByte(JpegMarker::kPrefix)),
+                               static_cast<char>(MarkerByte(JpegMarker::kStartOfImage))};
+
 constexpr Signature kSignatures[] = {
     {ImageFormat::Bmp, "BM", 2},
-    {ImageFormat::Jpeg, "\xFF\xD8", 2},
+    {ImageFormat::Jpeg, kJpegStart, sizeof kJpegStart},
     {ImageFormat::Png, "\x89PNG\r\n\x1A\n", 8},
     {ImageFormat::Gif, "GIF87a", 6},
     {ImageFormat::Gif, "GIF89a", 6},
@@ -178,23 +184,27 @@ HeaderCheckResult CheckBmp(Reader& reader) {
     return dibSize == kBmpCoreHeaderSize ? JudgeBmpCore(dims) : JudgeBmpInfo(dims);
 }
 
-bool IsStandaloneMarker(uint8_t marker) {
-    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+bool IsStandaloneMarker(JpegMarker marker) {
+    return marker == JpegMarker::kTemporary ||
+           (marker >= JpegMarker::kFirstRestart && marker <= JpegMarker::kLastRestart);
 }
 
-// SOF0..SOF15; C4 (DHT), C8 (JPG) and CC (DAC) share the range but are not frame headers.
-bool IsFrameMarker(uint8_t marker) {
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+// SOF0..SOF15; DHT, JPG and DAC share the range but are not frame headers.
+bool IsFrameMarker(JpegMarker marker) {
+    return marker >= JpegMarker::kFirstStartOfFrame && marker <= JpegMarker::kLastStartOfFrame &&
+           marker != JpegMarker::kHuffmanTables && marker != JpegMarker::kExtension &&
+           marker != JpegMarker::kArithmeticConditioning;
 }
 
 // A stuffed zero, a second SOI, EOI or SOS cannot come before the frame header.
-bool EndsJpegWalk(uint8_t marker) {
-    return marker == 0x00 || marker == 0xD8 || marker == 0xD9 || marker == 0xDA;
+bool EndsJpegWalk(JpegMarker marker) {
+    return marker == JpegMarker::kStuffedZero || marker == JpegMarker::kStartOfImage ||
+           marker == JpegMarker::kEndOfImage || marker == JpegMarker::kStartOfScan;
 }
 
 // Where the next marker starts after the one at pos, or nothing if this one cannot be stepped over.
-std::optional<uint64_t> StepOverMarker(Reader& reader, uint64_t pos, uint8_t marker) {
-    if (marker == 0xFF) {
+std::optional<uint64_t> StepOverMarker(Reader& reader, uint64_t pos, JpegMarker marker) {
+    if (marker == JpegMarker::kPrefix) {
         return pos + 1; // fill byte
     }
     if (IsStandaloneMarker(marker)) {
@@ -224,13 +234,15 @@ HeaderCheckResult CheckJpeg(Reader& reader) {
     uint64_t pos = 2; // past SOI
     for (uint32_t step = 0; step < kMaxJpegMarkers; ++step) {
         uint8_t marker[2];
-        if (!reader.Read(pos, marker, sizeof marker) || marker[0] != 0xFF) {
+        if (!reader.Read(pos, marker, sizeof marker) ||
+            static_cast<JpegMarker>(marker[0]) != JpegMarker::kPrefix) {
             return Malformed(ImageFormat::Jpeg);
         }
-        if (IsFrameMarker(marker[1])) {
+        const JpegMarker kind = static_cast<JpegMarker>(marker[1]);
+        if (IsFrameMarker(kind)) {
             return CheckJpegFrame(reader, pos);
         }
-        const std::optional<uint64_t> next = StepOverMarker(reader, pos, marker[1]);
+        const std::optional<uint64_t> next = StepOverMarker(reader, pos, kind);
         if (!next) {
             return Malformed(ImageFormat::Jpeg);
         }

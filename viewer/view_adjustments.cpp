@@ -1,5 +1,7 @@
 #include "view_adjustments.h"
 
+#include "quality_levels.h"
+
 namespace {
 
 constexpr double kGammaStep = 0.1;
@@ -18,14 +20,8 @@ float DarkerGamma(float gamma) {
 }
 
 int InterpolationForQuality(int index, int currentMode) {
-    switch (index) {
-    case 0:
-        return kInterpolationBilinear;
-    case 1:
-        return kInterpolationHighQualityBicubic;
-    case 2:
-        return kInterpolationHighQualityBilinear;
-    default:
+    if (index < 0 || index >= kQualityLevelCount || kQualityLevels[index].name == nullptr) {
         return currentMode;
     }
+    return kQualityLevels[index].interpolation;
 }

@@ -9,7 +9,3 @@ float DarkerGamma(float gamma);
 // The imaging library's interpolation mode for an entry of the quality list ("Fair", "Good",
 // "Better"); any other index keeps the current mode.
 int InterpolationForQuality(int index, int currentMode);
-
-constexpr int kInterpolationBilinear = 3;
-constexpr int kInterpolationHighQualityBilinear = 6;
-constexpr int kInterpolationHighQualityBicubic = 7;

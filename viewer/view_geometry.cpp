@@ -33,10 +33,10 @@ int SourceSize(int pictureSize, float zoom) {
 void ApplyZoomStep(ViewGeometry& view, int mode, int pictureWidth, int pictureHeight) {
     switch (mode) {
     case kZoomIn:
-        view.zoom = ZoomedIn(view.zoom);
+        view.m_fZoom = ZoomedIn(view.m_fZoom);
         break;
     case kZoomOut:
-        view.zoom = ZoomedOut(view.zoom);
+        view.m_fZoom = ZoomedOut(view.m_fZoom);
         break;
     case kRecentre:
         break;
@@ -44,11 +44,11 @@ void ApplyZoomStep(ViewGeometry& view, int mode, int pictureWidth, int pictureHe
         return;
     }
     if (mode != kRecentre) {
-        view.srcWidth = SourceSize(pictureWidth, view.zoom);
-        view.srcHeight = SourceSize(pictureHeight, view.zoom);
+        view.m_nSrcWidth = SourceSize(pictureWidth, view.m_fZoom);
+        view.m_nSrcHeight = SourceSize(pictureHeight, view.m_fZoom);
     }
-    view.srcX = ClampedOffset(view.centerX, view.srcWidth, pictureWidth);
-    view.srcY = ClampedOffset(view.centerY, view.srcHeight, pictureHeight);
+    view.m_nSrcX = ClampedOffset(view.m_nCenterX, view.m_nSrcWidth, pictureWidth);
+    view.m_nSrcY = ClampedOffset(view.m_nCenterY, view.m_nSrcHeight, pictureHeight);
 }
 
 bool TrackerRectFromView(const IntRect& thumbnail, const ViewGeometry& view, int pictureWidth,
@@ -62,10 +62,10 @@ bool TrackerRectFromView(const IntRect& thumbnail, const ViewGeometry& view, int
     };
     int tw = thumbnail.Width();
     int th = thumbnail.Height();
-    tracker->left = thumbnail.left + scale(tw, view.srcX, pictureWidth);
-    tracker->top = thumbnail.top + scale(th, view.srcY, pictureHeight);
-    tracker->right = scale(tw, view.srcWidth, pictureWidth) + tracker->left;
-    tracker->bottom = scale(th, view.srcHeight, pictureHeight) + tracker->top;
+    tracker->left = thumbnail.left + scale(tw, view.m_nSrcX, pictureWidth);
+    tracker->top = thumbnail.top + scale(th, view.m_nSrcY, pictureHeight);
+    tracker->right = scale(tw, view.m_nSrcWidth, pictureWidth) + tracker->left;
+    tracker->bottom = scale(th, view.m_nSrcHeight, pictureHeight) + tracker->top;
     return true;
 }
 

@@ -14,13 +14,15 @@ constexpr float kMinZoom = 0.1f;
 constexpr float kMaxZoom = 1.0f;
 
 struct ViewGeometry {
-    float zoom;
-    int srcX;
-    int srcY;
-    int srcWidth;
-    int srcHeight;
-    int centerX;
-    int centerY;
+    float m_fZoom = 1.0f;
+    // The part of the picture the view shows.
+    int m_nSrcX = 0;
+    int m_nSrcY = 0;
+    int m_nSrcWidth = 0;
+    int m_nSrcHeight = 0;
+    // The point a zoom step keeps in the middle.
+    int m_nCenterX = 0;
+    int m_nCenterY = 0;
 };
 
 // One zoom step about the stored centre: the factor changes (in and out only), then the source

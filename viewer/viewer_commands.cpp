@@ -17,31 +17,30 @@ void ViewerDlg::ReleaseZoomToggles() {
     for (int nID : {IDC_ZOOM_IN_MODE, IDC_ZOOM_OUT_MODE}) {
         if (IsToggleDown(nID)) {
             SetToggle(nID, false);
-            m_nZoomMode = kNoZoom;
+            m_state.settings.m_nZoomMode = kNoZoom;
         }
     }
 }
 
 void ViewerDlg::OnBrighter() {
-    m_fGamma = BrighterGamma(m_fGamma);
+    m_state.settings.m_fGamma = BrighterGamma(m_state.settings.m_fGamma);
     ReleaseZoomToggles();
     InvalidateView();
 }
 
 void ViewerDlg::OnDarker() {
-    m_fGamma = DarkerGamma(m_fGamma);
+    m_state.settings.m_fGamma = DarkerGamma(m_state.settings.m_fGamma);
     ReleaseZoomToggles();
     InvalidateView();
 }
 
 void ViewerDlg::OnQualityChange() {
     int index = static_cast<int>(::SendDlgItemMessageW(m_hWnd, IDC_QUALITY, CB_GETCURSEL, 0, 0));
-    m_nInterpolation = InterpolationForQuality(index, m_nInterpolation);
+    m_state.settings.m_nInterpolation =
+        InterpolationForQuality(index, m_state.settings.m_nInterpolation);
     ::SetFocus(::GetDlgItem(m_hWnd, IDC_ZOOM_IN));
     InvalidateView();
 }
-
-void ViewerDlg::OnQualityKillFocus() {}
 
 void ViewerDlg::OnZoomInMode() {
     FollowToggle(IDC_ZOOM_IN_MODE, IDC_ZOOM_OUT_MODE, kZoomIn);
@@ -57,5 +56,5 @@ void ViewerDlg::FollowToggle(int nClicked, int nOther, int mode) {
     }
     // Only exactly 1 is down: an indeterminate state counts as up.
     bool bDown = ::SendDlgItemMessageW(m_hWnd, nClicked, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    m_nZoomMode = bDown ? mode : kNoZoom;
+    m_state.settings.m_nZoomMode = bDown ? mode : kNoZoom;
 }

@@ -11,6 +11,7 @@
 #include "viewer_app.h"
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -50,8 +51,6 @@ const ButtonTip kButtonTips[] = {
     {IDCANCEL, IDS_TIP_CANCEL},
 };
 
-const wchar_t* const kQualityNames[] = {L"Fair Quality", L"Good Quality", L"Better Quality"};
-
 HCURSOR LoadViewerCursor(UINT nID) {
     return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID));
 }
@@ -76,16 +75,12 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
-ON_WM_LBUTTONUP()
-ON_WM_RBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 ON_BN_CLICKED(IDC_BRIGHTER, OnBrighter)
 ON_BN_CLICKED(IDC_DARKER, OnDarker)
-ON_WM_NCHITTEST()
 ON_CBN_SELCHANGE(IDC_QUALITY, OnQualityChange)
-ON_CBN_KILLFOCUS(IDC_QUALITY, OnQualityKillFocus)
 ON_BN_CLICKED(IDC_SAVE, OnSavePicture)
 ON_BN_CLICKED(IDCANCEL, OnCancel)
 ON_BN_CLICKED(IDC_PRINT, OnPrintPicture)
@@ -145,11 +140,11 @@ void ViewerDlg::AppendAboutItem() {
 void ViewerDlg::LoadPicture() {
     std::wstring path = PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine);
     LoadedPicture picture = theApp.TakePicture(path);
-    m_pImage = picture.working;
-    if (picture.full->Native() != nullptr) {
-        RecordSource(path, *picture.full);
+    m_pImage.reset(picture.working);
+    std::unique_ptr<GdiplusImage> full(picture.full);
+    if (full->Native() != nullptr) {
+        RecordSource(path, *full);
     }
-    delete picture.full;
 }
 
 void ViewerDlg::ScaleLayout() {
@@ -188,38 +183,40 @@ void ViewerDlg::InitViewState() {
     if (CWnd* pPicture = GetDlgItem(IDC_PICTURE)) {
         pPicture->GetClientRect(&area);
     }
-    m_nViewWidth = area.Width();
-    m_nViewHeight = area.Height();
-    m_nCenterX = m_nViewWidth / 2;
-    m_nCenterY = m_nViewHeight / 2;
-    m_nViewX = 0;
-    m_nViewY = 0;
+    m_state.area.m_nViewWidth = area.Width();
+    m_state.area.m_nViewHeight = area.Height();
+    m_state.view.m_nCenterX = m_state.area.m_nViewWidth / 2;
+    m_state.view.m_nCenterY = m_state.area.m_nViewHeight / 2;
+    m_state.area.m_nViewX = 0;
+    m_state.area.m_nViewY = 0;
 
-    m_fGamma = 1.0f;
-    m_nSrcX = 0;
-    m_nSrcY = 0;
-    m_nSrcWidth = static_cast<int>(m_pImage->Width());
-    m_nSrcHeight = static_cast<int>(m_pImage->Height());
-    m_fZoom = 1.0f;
-    m_nZoomMode = 0;
+    m_state.settings.m_fGamma = 1.0f;
+    m_state.view.m_nSrcX = 0;
+    m_state.view.m_nSrcY = 0;
+    m_state.view.m_nSrcWidth = static_cast<int>(m_pImage->Width());
+    m_state.view.m_nSrcHeight = static_cast<int>(m_pImage->Height());
+    m_state.view.m_fZoom = 1.0f;
+    m_state.settings.m_nZoomMode = 0;
     ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_IN_MODE, BM_SETCHECK, BST_CHECKED, 0);
 
     m_hCursorThumb = LoadViewerCursor(IDC_CURSOR_THUMB);
     m_hCursorDrag = LoadViewerCursor(IDC_CURSOR_DRAG);
     m_hCursorZoomIn = LoadViewerCursor(IDC_CURSOR_ZOOM_IN);
     m_hCursorZoomOut = LoadViewerCursor(IDC_CURSOR_ZOOM_OUT);
-    m_bPrinting = 0;
+    m_state.settings.m_bPrinting = 0;
     theApp.m_hMainDlg = m_hWnd;
 }
 
 void ViewerDlg::FillQualityCombo() {
     HWND hCombo = ::GetDlgItem(m_hWnd, IDC_QUALITY);
     ::SendMessageW(hCombo, CB_INITSTORAGE, 10, 10);
-    for (const wchar_t* name : kQualityNames) {
-        ::SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    for (const QualityLevel& level : kQualityLevels) {
+        if (level.name != nullptr) {
+            ::SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(level.name));
+        }
     }
-    ::SendMessageW(hCombo, CB_SETCURSEL, 1, 0);
-    m_nInterpolation = 7;
+    ::SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(DefaultQualityIndex()), 0);
+    m_state.settings.m_nInterpolation = DefaultInterpolation();
 }
 
 void ViewerDlg::CreatePictureTip() {
@@ -261,9 +258,9 @@ void ViewerDlg::CreateButtonTips() {
     if (m_pTipButtons != nullptr) {
         return;
     }
-    m_pTipButtons = new CToolTipCtrl();
+    m_pTipButtons = std::make_unique<CToolTipCtrl>();
     m_pTipButtons->Create(this);
-    theApp.m_pMainTip = m_pTipButtons;
+    theApp.m_pMainTip = m_pTipButtons.get();
     for (const ButtonTip& tip : kButtonTips) {
         CString text;
         text.LoadString(tip.nString);
@@ -328,16 +325,12 @@ void ViewerDlg::DeleteTempFiles() {
 }
 
 void ViewerDlg::PostNcDestroy() {
-    delete m_pImage;
-    m_pImage = nullptr;
-    delete m_pTipButtons;
-    m_pTipButtons = nullptr;
+    m_pImage.reset();
+    m_pTipButtons.reset();
     theApp.m_pMainTip = nullptr;
     theApp.m_hMainDlg = nullptr;
     DeleteTempFiles();
-    delete m_pTracker;
-    m_pTracker = nullptr;
-    delete m_pSourceDigest;
-    m_pSourceDigest = nullptr;
+    m_pTracker.reset();
+    m_pSourceDigest.reset();
     CDialog::PostNcDestroy();
 }

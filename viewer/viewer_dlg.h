@@ -5,39 +5,30 @@
 
 #include "navigator_thumbnail.h"
 #include "provenance.h"
+#include "save_outcome.h"
+#include "view_state.h"
 
+#include <memory>
 #include <string>
 
 class GdiplusImage;
 struct KeyAction;
 class NavigatorTracker;
 class SourceDigest;
-struct ViewGeometry;
 
 class ViewerDlg : public CDialog {
   public:
     explicit ViewerDlg(CWnd* pParent);
     ~ViewerDlg() override;
 
-    // Writes the current view to the path as a JPEG: 1 written, 112 disk full, 0 failed.
-    int ExportJpeg(CString strPath);
+    // Writes the current view to the path as a JPEG.
+    SaveOutcome ExportJpeg(CString strPath);
 
-    int m_nZoomMode = 0;
-    GdiplusImage* m_pImage = nullptr;
-    int m_nViewX = 0;
-    int m_nViewY = 0;
-    int m_nViewWidth = 0;
-    int m_nViewHeight = 0;
-    int m_nSrcX = 0;
-    int m_nSrcY = 0;
-    int m_nSrcWidth = 0;
-    int m_nSrcHeight = 0;
-    float m_fZoom = 1.0f;
-    float m_fGamma = 1.0f;
-    int m_nInterpolation = 7;
-    int m_bPrinting = 0;
-    int m_nCenterX = 0;
-    int m_nCenterY = 0;
+    // What the window shows of the picture and how.
+    const ViewState& State() const { return m_state; }
+
+    // The working picture: what the view is drawn and exported from.
+    std::unique_ptr<GdiplusImage> m_pImage;
     float m_fScaleX = 1.0f;
     float m_fScaleY = 1.0f;
     HCURSOR m_hCursorThumb = nullptr;
@@ -45,7 +36,8 @@ class ViewerDlg : public CDialog {
     HCURSOR m_hCursorZoomIn = nullptr;
     HCURSOR m_hCursorZoomOut = nullptr;
     CToolTipCtrl m_tipPicture;
-    CToolTipCtrl* m_pTipButtons = nullptr;
+    // Made at the first mouse move.
+    std::unique_ptr<CToolTipCtrl> m_pTipButtons;
     CBitmapButton m_btnOneToOne;
     CBitmapButton m_btnZoomOut;
     CBitmapButton m_btnDarker;
@@ -53,14 +45,8 @@ class ViewerDlg : public CDialog {
     CBitmapButton m_btnSave;
     CBitmapButton m_btnPrint;
     CBitmapButton m_btnCancel;
-    NavigatorTracker* m_pTracker = nullptr;
+    std::unique_ptr<NavigatorTracker> m_pTracker;
     char m_szTempFile[MAX_PATH] = "";
-    // The opened picture, for the record each export carries.
-    CString m_strSourcePath;
-    int m_nSourceWidth = 0;
-    int m_nSourceHeight = 0;
-    SourceDigest* m_pSourceDigest = nullptr;
-    CRect m_rcThumb;
     HICON m_hIcon = nullptr;
 
   protected:
@@ -104,7 +90,6 @@ class ViewerDlg : public CDialog {
     void OnBrighter();
     void OnDarker();
     void OnQualityChange();
-    void OnQualityKillFocus();
     void ReleaseZoomToggles();
     void OnZoomInMode();
     void OnZoomOutMode();
@@ -112,10 +97,6 @@ class ViewerDlg : public CDialog {
 
     // Printing.
     void OnPrintPicture();
-    // 0 when nothing reached the printer, 1 when it took the page, 2 when it refused it.
-    int PrintWindowImage(HWND hWnd);
-    HDC ChoosePrinterDC();
-    HBITMAP CreateCaptureBitmap(HDC hDC, int nWidth, int nHeight);
 
     // Mouse.
     void OnLButtonDown(UINT nFlags, CPoint point);
@@ -138,7 +119,7 @@ class ViewerDlg : public CDialog {
     ExportRecord RecordOfView();
     // Whether the opened picture file's size or SHA-256 differ from when it was opened.
     bool SourceChangedSinceOpened();
-    int ExportView(const std::wstring& target);
+    SaveOutcome ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
     // A bitmap button's face size, the size the layout gives it; empty for other children.
@@ -148,8 +129,6 @@ class ViewerDlg : public CDialog {
     void GiveIconsOnce();
     int PictureWidth();
     int PictureHeight();
-    ViewGeometry Geometry() const;
-    void SetGeometry(const ViewGeometry& view);
     // Asks for a repaint of the picture and navigator without erasing. The controls keep their
     // looks, so they are left out: repainting them would only slow every view change.
     void InvalidateView();
@@ -174,7 +153,17 @@ class ViewerDlg : public CDialog {
     bool IsToggleDown(int nID) const;
     void SetToggle(int nID, bool bDown);
 
+    // The tests' window sets a state directly before it drives the viewer from there.
+    friend class ViewerWindow;
+
+    ViewState m_state;
     // The empty file the system creates to reserve the unique temporary name.
     char m_szTempPlaceholder[MAX_PATH] = "";
     NavigatorThumbnail m_thumbnail;
+    CRect m_rcThumb;
+    // The opened picture, for the record each export carries.
+    CString m_strSourcePath;
+    int m_nSourceWidth = 0;
+    int m_nSourceHeight = 0;
+    std::unique_ptr<SourceDigest> m_pSourceDigest;
 };

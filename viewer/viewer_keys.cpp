@@ -91,7 +91,7 @@ void ViewerDlg::SendScroll(bool bHorizontal, UINT nSBCode, UINT nPos) {
 // The thumb dragged by a tenth of the visible part; the bar's own limits clamp the drag.
 void ViewerDlg::PanByTenth(bool bHorizontal, int direction) {
     HWND hBar = ::GetDlgItem(m_hWnd, bHorizontal ? IDC_HSCROLL : IDC_VSCROLL);
-    int visible = bHorizontal ? m_nSrcWidth : m_nSrcHeight;
+    int visible = bHorizontal ? m_state.view.m_nSrcWidth : m_state.view.m_nSrcHeight;
     int target = ::GetScrollPos(hBar, SB_CTL) + direction * PanStep(visible);
     SendScroll(bHorizontal, SB_THUMBPOSITION, static_cast<UINT>(target < 0 ? 0 : target));
 }

@@ -31,7 +31,7 @@ CRect ClientOf(HWND hControl) {
 } // namespace
 
 void ViewerDlg::OnLButtonDown(UINT nFlags, CPoint point) {
-    if (m_fZoom < kMaxZoom) {
+    if (m_state.view.m_fZoom < kMaxZoom) {
         HandleNavigatorClick(point);
     }
     HandlePictureClick(point);
@@ -45,8 +45,10 @@ void ViewerDlg::HandlePictureClick(CPoint point) {
     if (!IsStrictlyInside(ToIntRect(area), at.x, at.y)) {
         return;
     }
-    m_nCenterX = PictureCoordinate(m_nSrcWidth, at.x, area.Width(), m_nSrcX);
-    m_nCenterY = PictureCoordinate(m_nSrcHeight, at.y, area.Height(), m_nSrcY);
+    m_state.view.m_nCenterX =
+        PictureCoordinate(m_state.view.m_nSrcWidth, at.x, area.Width(), m_state.view.m_nSrcX);
+    m_state.view.m_nCenterY =
+        PictureCoordinate(m_state.view.m_nSrcHeight, at.y, area.Height(), m_state.view.m_nSrcY);
     UpdateSourceRect();
     UpdateTrackerFromView();
     InvalidateView();
@@ -54,8 +56,8 @@ void ViewerDlg::HandlePictureClick(CPoint point) {
 }
 
 void ViewerDlg::HandleNavigatorClick(CPoint point) {
-    int savedMode = m_nZoomMode;
-    m_nZoomMode = kRecentre;
+    int savedMode = m_state.settings.m_nZoomMode;
+    m_state.settings.m_nZoomMode = kRecentre;
     CRect old;
     m_pTracker->GetTrueRect(&old);
     bool moved = m_pTracker->HitTest(point) == CRectTracker::hitNothing
@@ -64,7 +66,7 @@ void ViewerDlg::HandleNavigatorClick(CPoint point) {
     if (moved) {
         InvalidateRect(&old, FALSE);
     }
-    m_nZoomMode = savedMode;
+    m_state.settings.m_nZoomMode = savedMode;
 }
 
 bool ViewerDlg::CentreOnThumbnailPoint(CPoint point) {
@@ -74,8 +76,8 @@ bool ViewerDlg::CentreOnThumbnailPoint(CPoint point) {
     if (!IsStrictlyInside(ToIntRect(thumb), at.x, at.y)) {
         return false;
     }
-    m_nCenterX = ThumbnailToPicture(PictureWidth(), at.x, thumb.Width());
-    m_nCenterY = ThumbnailToPicture(PictureHeight(), at.y, thumb.Height());
+    m_state.view.m_nCenterX = ThumbnailToPicture(PictureWidth(), at.x, thumb.Width());
+    m_state.view.m_nCenterY = ThumbnailToPicture(PictureHeight(), at.y, thumb.Height());
     UpdateSourceRect();
     UpdateTrackerFromView();
     UpdateScrollBars();
@@ -91,12 +93,12 @@ bool ViewerDlg::DragNavigator(CPoint point) {
     if (thumb.Width() == 0 || thumb.Height() == 0) {
         return false;
     }
-    m_nSrcX = OffsetFromNavigator(m_pTracker->m_rect.left - thumb.left, PictureWidth(),
-                                  thumb.Width(), m_nSrcWidth);
-    m_nSrcY = OffsetFromNavigator(m_pTracker->m_rect.top - thumb.top, PictureHeight(),
-                                  thumb.Height(), m_nSrcHeight);
-    m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
-    m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
+    m_state.view.m_nSrcX = OffsetFromNavigator(m_pTracker->m_rect.left - thumb.left, PictureWidth(),
+                                               thumb.Width(), m_state.view.m_nSrcWidth);
+    m_state.view.m_nSrcY = OffsetFromNavigator(m_pTracker->m_rect.top - thumb.top, PictureHeight(),
+                                               thumb.Height(), m_state.view.m_nSrcHeight);
+    m_state.view.m_nCenterX = m_state.view.m_nSrcX + m_state.view.m_nSrcWidth / 2;
+    m_state.view.m_nCenterY = m_state.view.m_nSrcY + m_state.view.m_nSrcHeight / 2;
     UpdateScrollBars();
     return true;
 }
@@ -110,7 +112,7 @@ BOOL ViewerDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
 
     ViewerCursor cursor = CursorAt(ToIntRect(ControlClientRect(IDC_PICTURE)),
                                    ToIntRect(ControlClientRect(IDC_THUMBNAIL)), point.x, point.y,
-                                   m_nZoomMode, m_fZoom < kMaxZoom);
+                                   m_state.settings.m_nZoomMode, m_state.view.m_fZoom < kMaxZoom);
     switch (cursor) {
     case ViewerCursor::ZoomIn:
         ::SetCursor(m_hCursorZoomIn);

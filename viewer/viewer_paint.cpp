@@ -67,17 +67,21 @@ CRect ViewerDlg::ControlClientRect(int nID) const {
 
 void ViewerDlg::DrawPicture() {
     CRect area = ControlClientRect(IDC_PICTURE);
-    m_nViewX = area.left;
-    m_nViewY = area.top;
+    m_state.area.m_nViewX = area.left;
+    m_state.area.m_nViewY = area.top;
     CClientDC dc(this);
     GdiplusGraphics graphics(dc);
-    GammaAttributes attributes(m_fGamma);
-    graphics.SetInterpolationMode(m_nInterpolation);
+    GammaAttributes attributes(m_state.settings.m_fGamma);
+    graphics.SetInterpolationMode(m_state.settings.m_nInterpolation);
     graphics.DrawImage(*m_pImage,
-                       CRect(m_nViewX, m_nViewY, m_nViewX + m_nViewWidth, m_nViewY + m_nViewHeight),
-                       CRect(m_nSrcX, m_nSrcY, m_nSrcX + m_nSrcWidth, m_nSrcY + m_nSrcHeight),
+                       CRect(m_state.area.m_nViewX, m_state.area.m_nViewY,
+                             m_state.area.m_nViewX + m_state.area.m_nViewWidth,
+                             m_state.area.m_nViewY + m_state.area.m_nViewHeight),
+                       CRect(m_state.view.m_nSrcX, m_state.view.m_nSrcY,
+                             m_state.view.m_nSrcX + m_state.view.m_nSrcWidth,
+                             m_state.view.m_nSrcY + m_state.view.m_nSrcHeight),
                        attributes.Native());
-    if (m_bPrinting == 0) {
+    if (m_state.settings.m_bPrinting == 0) {
         DrawZoomCaption();
     }
 }
@@ -85,7 +89,7 @@ void ViewerDlg::DrawPicture() {
 void ViewerDlg::DrawNavigator() {
     CRect thumb = ControlClientRect(IDC_THUMBNAIL);
     CClientDC dc(this);
-    m_thumbnail.Show(dc.GetSafeHdc(), *m_pImage, m_fGamma, thumb);
+    m_thumbnail.Show(dc.GetSafeHdc(), *m_pImage, m_state.settings.m_fGamma, thumb);
     GdiplusGraphics graphics(dc);
     const CRect& r = m_pTracker->m_rect;
     graphics.DrawOutline(kOutline, r.left + 1, r.top + 1, r.Width() - 3, r.Height() - 3);
@@ -98,13 +102,14 @@ void ViewerDlg::DrawZoomCaption() {
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, L"Arial");
     CGdiObject* pOldFont = dc.SelectObject(&font);
     CString text;
-    text.Format(L" X %.1lf ", ZoomCaptionValue(m_fZoom));
+    text.Format(L" X %.1lf ", ZoomCaptionValue(m_state.view.m_fZoom));
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));
     for (const POINT& offset : kCaptionOutline) {
-        dc.TextOut(m_nViewX + offset.x, m_nViewY + offset.y, text, text.GetLength());
+        dc.TextOut(m_state.area.m_nViewX + offset.x, m_state.area.m_nViewY + offset.y, text,
+                   text.GetLength());
     }
     dc.SetTextColor(RGB(255, 255, 255));
-    dc.TextOut(m_nViewX, m_nViewY, text, text.GetLength());
+    dc.TextOut(m_state.area.m_nViewX, m_state.area.m_nViewY, text, text.GetLength());
     dc.SelectObject(pOldFont);
 }

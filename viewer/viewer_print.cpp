@@ -1,151 +1,26 @@
-// Printing the view: the picture area, redrawn without the zoom caption, captured from the
-// screen and stretched to a 4:3 rectangle at the top-left corner of one page, with the record of
-// what it shows under it.
+// Printing the view: the picture area, redrawn without the zoom caption, goes to the printer with
+// the record of what it shows, and the operator is told how it went.
 #include "viewer_dlg.h"
 
-#include "export_message.h"
-#include "page_rect.h"
-#include "print_calls.h"
-#include "printed_record.h"
-#include "printed_record_text.h"
 #include "resource.h"
-
-namespace {
-
-const wchar_t kDocumentName[] = L"Varnolt Print Document";
-
-// What PrintWindowImage reports.
-constexpr int kNothingSent = 0;
-constexpr int kPrinted = 1;
-constexpr int kRefused = 2;
-
-// The capture stretched over the picture's place and the record under it in the font, which is
-// left selected; false when any of it could not be drawn.
-bool DrawPictureAndRecord(CDC& printer, HBITMAP hCapture, const ExportRecord& record,
-                          CFont* pFont) {
-    int pageWidth = printer.GetDeviceCaps(HORZRES);
-    int pageHeight = printer.GetDeviceCaps(VERTRES);
-    int dpi = printer.GetDeviceCaps(LOGPIXELSX);
-    // The record's lines do not change in number with the picture's width, only the scale.
-    std::vector<std::string> lines =
-        PrintedRecordLines(record, FitPageRect(pageWidth, pageHeight).width, dpi);
-    if (!SelectRecordFont(printer, lines, pFont)) {
-        return false;
-    }
-    int lineHeight = RecordLineHeight(printer);
-    int textHeight =
-        static_cast<int>(WrapRecordLines(printer, lines, pageWidth).size()) * lineHeight;
-    PageLayout layout = LayOutPictureAndText(pageWidth, pageHeight, textHeight, lineHeight);
-    lines = PrintedRecordLines(record, layout.picture.width, dpi);
-
-    DIBSECTION section{};
-    if (ThePrintCalls().getObject(hCapture, sizeof(section), &section) != sizeof(section)) {
-        return false;
-    }
-    int copied = ThePrintCalls().stretchDIBits(
-        printer, 0, 0, layout.picture.width, layout.picture.height, 0, 0, section.dsBmih.biWidth,
-        section.dsBmih.biHeight, section.dsBm.bmBits,
-        reinterpret_cast<const BITMAPINFO*>(&section.dsBmih), DIB_RGB_COLORS, SRCCOPY);
-    return copied != 0 && copied != static_cast<int>(GDI_ERROR) &&
-           DrawRecordLines(printer, WrapRecordLines(printer, lines, pageWidth), layout.textTop);
-}
-
-bool DrawPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
-    CFont font;
-    int saved = printer.SaveDC();
-    bool drawn = DrawPictureAndRecord(printer, hCapture, record, &font);
-    // Puts the printer's own font back before the record's font is deleted.
-    printer.RestoreDC(saved);
-    return drawn;
-}
-
-// Sends the page as a one-page document; false when the printer refused any step of it or a
-// part of the page could not be drawn, which abandons the document.
-bool SendPage(CDC& printer, HBITMAP hCapture, const ExportRecord& record) {
-    DOCINFOW info{};
-    info.cbSize = sizeof(info);
-    info.lpszDocName = kDocumentName;
-    if (printer.StartDoc(&info) <= 0) {
-        return false;
-    }
-    if (printer.StartPage() <= 0 || !DrawPage(printer, hCapture, record)) {
-        printer.AbortDoc();
-        return false;
-    }
-    bool ended = printer.EndPage() > 0;
-    // The spooler only learns at the end whether it takes the job.
-    return printer.EndDoc() > 0 && ended;
-}
-
-} // namespace
+#include "save_outcome.h"
+#include "window_print.h"
 
 void ViewerDlg::OnPrintPicture() {
     CWaitCursor wait;
-    m_bPrinting = 1;
+    m_state.settings.m_bPrinting = 1;
     ReleaseZoomToggles();
-    int result = PrintWindowImage(::GetDlgItem(m_hWnd, IDC_PICTURE));
-    if (result != kNothingSent) {
+    PrintOutcome outcome = PrintWindowPicture(
+        ::GetDlgItem(m_hWnd, IDC_PICTURE), [this] { DrawPicture(); },
+        [this] { return RecordOfView(); });
+    if (const PrintMessage* message = PrintMessageOf(outcome)) {
         CString text;
-        text.LoadString(result == kPrinted ? IDS_PRINT_DONE : IDS_PRINT_FAILED);
-        MessageBox(text, kRecorderCaption, MB_OK | (result == kPrinted ? 0 : MB_ICONHAND));
+        text.LoadString(message->stringId);
+        MessageBox(text, kRecorderCaption, MB_OK | (message->stopIcon ? MB_ICONHAND : 0));
     }
-    m_bPrinting = 0;
+    m_state.settings.m_bPrinting = 0;
     // The screen still shows the view as it was printed, without its caption, and the dialogs
     // that covered it leave no repaint behind where windows keep their own surfaces.
     InvalidateView();
     wait.Restore();
-}
-
-int ViewerDlg::PrintWindowImage(HWND hWnd) {
-    if (!::IsWindow(hWnd)) {
-        return kNothingSent;
-    }
-    CDC printer;
-    if (!printer.Attach(ChoosePrinterDC())) {
-        return kNothingSent;
-    }
-    CWindowDC screen(CWnd::FromHandle(hWnd));
-    CRect window;
-    ::GetWindowRect(hWnd, &window);
-    window.OffsetRect(-window.left, -window.top);
-    CBitmap capture;
-    if (!capture.Attach(CreateCaptureBitmap(screen, window.Width(), window.Height()))) {
-        return kNothingSent;
-    }
-    CDC memory;
-    if (!memory.Attach(ThePrintCalls().createCompatibleDC(screen))) {
-        return kRefused;
-    }
-    CGdiObject* pOld = memory.SelectObject(&capture);
-    DrawPicture();
-    BOOL copied = ThePrintCalls().bitBlt(memory, 0, 0, window.Width(), window.Height(), screen, 0,
-                                         0, SRCCOPY);
-    memory.SelectObject(pOld);
-    if (!copied) {
-        return kRefused;
-    }
-    return SendPage(printer, capture, RecordOfView()) ? kPrinted : kRefused;
-}
-
-HDC ViewerDlg::ChoosePrinterDC() {
-    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
-                                   PD_HIDEPRINTTOFILE | PD_NOSELECTION);
-    dialog.m_pd.Flags &= ~PD_SHOWHELP;
-    if (dialog.DoModal() != IDOK) {
-        return nullptr;
-    }
-    return ::CreateDCW(dialog.GetDriverName(), dialog.GetDeviceName(), nullptr,
-                       dialog.GetDevMode());
-}
-
-HBITMAP ViewerDlg::CreateCaptureBitmap(HDC hDC, int nWidth, int nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    return ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
 }

@@ -9,6 +9,8 @@
 #include "source_digest.h"
 #include "utf8_text.h"
 
+#include <memory>
+
 namespace {
 
 std::string NowLocal() {
@@ -38,7 +40,8 @@ void ViewerDlg::RecordSource(const std::wstring& path, GdiplusImage& picture) {
 
 void ViewerDlg::StartSourceDigest() {
     if (m_pSourceDigest == nullptr && !m_strSourcePath.IsEmpty()) {
-        m_pSourceDigest = new SourceDigest(static_cast<const wchar_t*>(m_strSourcePath));
+        m_pSourceDigest =
+            std::make_unique<SourceDigest>(static_cast<const wchar_t*>(m_strSourcePath));
     }
 }
 
@@ -66,9 +69,10 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.sourceHeight = m_nSourceHeight;
     record.workingWidth = PictureWidth();
     record.workingHeight = PictureHeight();
-    record.view = {m_nSrcX, m_nSrcY, m_nSrcWidth, m_nSrcHeight};
-    record.gamma = m_fGamma;
-    record.interpolation = m_nInterpolation;
+    record.view = {m_state.view.m_nSrcX, m_state.view.m_nSrcY, m_state.view.m_nSrcWidth,
+                   m_state.view.m_nSrcHeight};
+    record.gamma = m_state.settings.m_fGamma;
+    record.interpolation = m_state.settings.m_nInterpolation;
     record.jpegQuality = static_cast<int>(kJpegQuality);
     record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = NowLocal();

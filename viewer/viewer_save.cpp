@@ -1,9 +1,9 @@
 // The Save command: the Save-As dialog, then the current view exported and written as a JPEG.
 #include "viewer_dlg.h"
 
-#include "export_message.h"
 #include "gdiplus_image.h"
 #include "save_as_jpeg_dlg.h"
+#include "save_outcome.h"
 #include "staged_file.h"
 #include "still_export.h"
 #include "viewer_app.h"
@@ -27,52 +27,52 @@ void ViewerDlg::OnSavePicture() {
     ReleaseZoomToggles();
     SaveAsJpegDlg dlg(this);
     INT_PTR result = dlg.DoModal();
-    CString path = theApp.m_strSavePath;
+    CString path = dlg.Path();
     DrawPicture();
     if (result != IDOK) {
         return;
     }
     theApp.BeginWaitCursor();
-    int exported = ExportJpeg(path);
+    SaveOutcome outcome = ExportJpeg(path);
     theApp.RestoreWaitCursor();
     CString text;
-    text.LoadString(ExportMessageStringId(exported));
-    std::wstring message = ExportMessageText(exported, static_cast<const wchar_t*>(path),
-                                             static_cast<const wchar_t*>(text));
-    MessageBox(message.c_str(), kRecorderCaption, ExportMessageStyle(exported));
+    text.LoadString(SaveMessageStringId(outcome));
+    std::wstring message = SaveMessageText(outcome, static_cast<const wchar_t*>(path),
+                                           static_cast<const wchar_t*>(text));
+    MessageBox(message.c_str(), kRecorderCaption, SaveMessageStyle(outcome));
     theApp.EndWaitCursor();
 }
 
 // The new JPEG, with the record of where it came from, is complete and read back before it
 // replaces anything. A step that fails stops the export: nothing is written. Running out of
 // memory anywhere on the way is a failed save like any other.
-int ViewerDlg::ExportJpeg(CString strPath) {
+SaveOutcome ViewerDlg::ExportJpeg(CString strPath) {
     try {
         return ExportView(static_cast<const wchar_t*>(strPath));
     } catch (const std::bad_alloc&) {
-        return kExportFailed;
+        return SaveOutcome::kFailed;
     }
 }
 
-int ViewerDlg::ExportView(const std::wstring& target) {
+SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
     if (SourceChangedSinceOpened()) {
-        return kExportSourceChanged;
+        return SaveOutcome::kSourceChanged;
     }
     if (m_pImage == nullptr) {
-        return kExportFailed;
+        return SaveOutcome::kFailed;
     }
     // The export gets a copy of its own: the working picture is the viewer's, never changed.
     std::unique_ptr<GdiplusImage> clone(m_pImage->Clone());
     std::string jpeg;
     if (!ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
-        return kExportFailed;
+        return SaveOutcome::kFailed;
     }
     StagedFile staged(target);
     if (!staged.Created()) {
-        return ExportFailureFor(staged.Error());
+        return SaveFailureFor(staged.Error());
     }
     if (!staged.Write(jpeg) || !staged.Commit()) {
-        return ExportFailureFor(staged.Error());
+        return SaveFailureFor(staged.Error());
     }
-    return kExportDone;
+    return SaveOutcome::kDone;
 }

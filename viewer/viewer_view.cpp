@@ -1,5 +1,5 @@
-// Zoom, pan and scroll bars: the Win32 side gathers the view state, the geometry functions
-// compute, and the results go back into the fields, the bars and the navigator rectangle.
+// Zoom, pan and scroll bars: the geometry functions work on the view state, and the results go
+// to the bars and the navigator rectangle.
 #include "viewer_dlg.h"
 
 #include "gdiplus_image.h"
@@ -8,6 +8,8 @@
 #include "scroll_bar_setup.h"
 #include "scroll_position.h"
 #include "view_geometry.h"
+
+#include <memory>
 
 namespace {
 
@@ -42,30 +44,14 @@ int ViewerDlg::PictureHeight() {
     return static_cast<int>(m_pImage->Height());
 }
 
-ViewGeometry ViewerDlg::Geometry() const {
-    return {m_fZoom, m_nSrcX, m_nSrcY, m_nSrcWidth, m_nSrcHeight, m_nCenterX, m_nCenterY};
-}
-
-void ViewerDlg::SetGeometry(const ViewGeometry& view) {
-    m_fZoom = view.zoom;
-    m_nSrcX = view.srcX;
-    m_nSrcY = view.srcY;
-    m_nSrcWidth = view.srcWidth;
-    m_nSrcHeight = view.srcHeight;
-    m_nCenterX = view.centerX;
-    m_nCenterY = view.centerY;
-}
-
 void ViewerDlg::UpdateSourceRect() {
-    ViewGeometry view = Geometry();
-    ApplyZoomStep(view, m_nZoomMode, PictureWidth(), PictureHeight());
-    SetGeometry(view);
+    ApplyZoomStep(m_state.view, m_state.settings.m_nZoomMode, PictureWidth(), PictureHeight());
 }
 
 void ViewerDlg::UpdateTrackerFromView() {
     CRect thumb = ControlClientRect(IDC_THUMBNAIL);
     IntRect tracker{};
-    if (TrackerRectFromView({thumb.left, thumb.top, thumb.right, thumb.bottom}, Geometry(),
+    if (TrackerRectFromView({thumb.left, thumb.top, thumb.right, thumb.bottom}, m_state.view,
                             PictureWidth(), PictureHeight(), &tracker)) {
         m_pTracker->m_rect = CRect(tracker.left, tracker.top, tracker.right, tracker.bottom);
     }
@@ -73,9 +59,9 @@ void ViewerDlg::UpdateTrackerFromView() {
 
 void ViewerDlg::UpdateScrollBars() {
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_VSCROLL),
-                   ScrollBarFor(PictureHeight(), m_nSrcHeight, m_nSrcY));
+                   ScrollBarFor(PictureHeight(), m_state.view.m_nSrcHeight, m_state.view.m_nSrcY));
     ApplyScrollBar(::GetDlgItem(m_hWnd, IDC_HSCROLL),
-                   ScrollBarFor(PictureWidth(), m_nSrcWidth, m_nSrcX));
+                   ScrollBarFor(PictureWidth(), m_state.view.m_nSrcWidth, m_state.view.m_nSrcX));
 }
 
 void ViewerDlg::RefreshAfterZoom() {
@@ -87,7 +73,8 @@ void ViewerDlg::RefreshAfterZoom() {
 
 void ViewerDlg::CreateTracker() {
     m_rcThumb = ControlClientRect(IDC_THUMBNAIL);
-    m_pTracker = new NavigatorTracker(&m_rcThumb, CRectTracker::solidLine, &m_rcThumb, 8);
+    m_pTracker =
+        std::make_unique<NavigatorTracker>(&m_rcThumb, CRectTracker::solidLine, &m_rcThumb, 8);
 }
 
 void ViewerDlg::ResetTracker() {
@@ -104,20 +91,20 @@ void ViewerDlg::OnZoomOut() {
 }
 
 void ViewerDlg::ZoomAboutViewCentre(int mode) {
-    m_nCenterX = m_nSrcX + m_nSrcWidth / 2;
-    m_nCenterY = m_nSrcY + m_nSrcHeight / 2;
-    m_nZoomMode = mode;
+    m_state.view.m_nCenterX = m_state.view.m_nSrcX + m_state.view.m_nSrcWidth / 2;
+    m_state.view.m_nCenterY = m_state.view.m_nSrcY + m_state.view.m_nSrcHeight / 2;
+    m_state.settings.m_nZoomMode = mode;
     RefreshAfterZoom();
 }
 
 void ViewerDlg::OnOneToOne() {
-    m_nSrcX = 0;
-    m_nSrcY = 0;
-    m_nSrcWidth = PictureWidth();
-    m_nSrcHeight = PictureHeight();
+    m_state.view.m_nSrcX = 0;
+    m_state.view.m_nSrcY = 0;
+    m_state.view.m_nSrcWidth = PictureWidth();
+    m_state.view.m_nSrcHeight = PictureHeight();
     ReleaseZoomToggles();
-    m_fZoom = kMaxZoom;
-    m_nZoomMode = kZoomIn;
+    m_state.view.m_fZoom = kMaxZoom;
+    m_state.settings.m_nZoomMode = kZoomIn;
     SetToggle(IDC_ZOOM_IN_MODE, true);
     InvalidateView();
     UpdateScrollBars();
@@ -125,7 +112,7 @@ void ViewerDlg::OnOneToOne() {
 }
 
 BOOL ViewerDlg::OnMouseWheel(UINT, short zDelta, CPoint) {
-    m_nZoomMode = ZoomModeForWheel(zDelta);
+    m_state.settings.m_nZoomMode = ZoomModeForWheel(zDelta);
     RefreshAfterZoom();
     return TRUE;
 }
@@ -149,11 +136,11 @@ void ViewerDlg::Pan(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar, bool bHoriz
                                static_cast<int>(nPos));
     ::SetScrollPos(pScrollBar->m_hWnd, SB_CTL, pos, TRUE);
     if (bHorizontal) {
-        m_nSrcX = pos;
-        m_nCenterX = pos + m_nSrcWidth / 2;
+        m_state.view.m_nSrcX = pos;
+        m_state.view.m_nCenterX = pos + m_state.view.m_nSrcWidth / 2;
     } else {
-        m_nSrcY = pos;
-        m_nCenterY = pos + m_nSrcHeight / 2;
+        m_state.view.m_nSrcY = pos;
+        m_state.view.m_nCenterY = pos + m_state.view.m_nSrcHeight / 2;
     }
     UpdateTrackerFromView();
     InvalidateView();

@@ -1,7 +1,8 @@
 #include "command_file_rules.h"
 #include "drive_rules.h"
-#include "export_message.h"
 #include "file_name_rules.h"
+#include "resource.h"
+#include "save_outcome.h"
 
 #include <gtest/gtest.h>
 
@@ -113,24 +114,27 @@ TEST(CommandFile, OnlyTheFirstHundredBytesCanKeepDriveAOut) {
 
 TEST(SaveResultMessage, EachOutcomeHasItsTextLayoutAndIcon) {
     const std::wstring path = L"F:\\PLATE.JPG";
-    EXPECT_EQ(ExportMessageStringId(1), 112u);
-    EXPECT_EQ(ExportMessageText(1, path, L"   has been saved successfully."),
+    EXPECT_EQ(SaveMessageStringId(SaveOutcome::kDone), unsigned{IDS_SAVE_DONE});
+    EXPECT_EQ(SaveMessageText(SaveOutcome::kDone, path, L"   has been saved successfully."),
               L"\tF:\\PLATE.JPG\n\n\t   has been saved successfully.\t\t");
-    EXPECT_EQ(ExportMessageStyle(1), 0u);
+    EXPECT_EQ(SaveMessageStyle(SaveOutcome::kDone), 0u);
 
-    EXPECT_EQ(ExportMessageStringId(112), 115u);
-    EXPECT_EQ(ExportMessageText(112, path, L"There is not enough space on the disk."),
-              L"\tThere is not enough space on the disk.")
+    EXPECT_EQ(SaveMessageStringId(SaveOutcome::kDiskFull), unsigned{IDS_DISK_FULL});
+    EXPECT_EQ(
+        SaveMessageText(SaveOutcome::kDiskFull, path, L"There is not enough space on the disk."),
+        L"\tThere is not enough space on the disk.")
         << "the path is not named";
-    EXPECT_EQ(ExportMessageStyle(112), 0x10u);
+    EXPECT_EQ(SaveMessageStyle(SaveOutcome::kDiskFull), 0x10u);
 
-    EXPECT_EQ(ExportMessageStringId(0), 114u);
-    EXPECT_EQ(ExportMessageText(0, path, L"  SAVE FAILED!"), L"F:\\PLATE.JPG\n  SAVE FAILED!");
-    EXPECT_EQ(ExportMessageStyle(0), 0x10u);
+    EXPECT_EQ(SaveMessageStringId(SaveOutcome::kFailed), unsigned{IDS_SAVE_FAILED});
+    EXPECT_EQ(SaveMessageText(SaveOutcome::kFailed, path, L"  SAVE FAILED!"),
+              L"F:\\PLATE.JPG\n  SAVE FAILED!");
+    EXPECT_EQ(SaveMessageStyle(SaveOutcome::kFailed), 0x10u);
 
-    EXPECT_EQ(ExportMessageStringId(117), 117u);
-    EXPECT_EQ(ExportMessageText(117, path, L"changed"), L"\tchanged") << "the path is not named";
-    EXPECT_EQ(ExportMessageStyle(117), 0x10u);
+    EXPECT_EQ(SaveMessageStringId(SaveOutcome::kSourceChanged), unsigned{IDS_SOURCE_CHANGED});
+    EXPECT_EQ(SaveMessageText(SaveOutcome::kSourceChanged, path, L"changed"), L"\tchanged")
+        << "the path is not named";
+    EXPECT_EQ(SaveMessageStyle(SaveOutcome::kSourceChanged), 0x10u);
 }
 
 } // namespace

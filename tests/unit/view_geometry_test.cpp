@@ -24,8 +24,8 @@ TEST(ZoomStep, ZoomingInFromTheWholePictureFollowsTheSinglePrecisionTable) {
         for (int i = 0; i < row.steps; ++i) {
             ApplyZoomStep(view, kZoomIn, W, H);
         }
-        EXPECT_EQ(view.srcWidth, row.width) << row.steps << " steps";
-        EXPECT_EQ(view.srcHeight, row.height) << row.steps << " steps";
+        EXPECT_EQ(view.m_nSrcWidth, row.width) << row.steps << " steps";
+        EXPECT_EQ(view.m_nSrcHeight, row.height) << row.steps << " steps";
     }
 }
 
@@ -62,51 +62,51 @@ TEST(ZoomStep, OffsetsAreCentredAndClampedLowerEdgeFirst) {
 TEST(ZoomStep, ZoomAboutACentreNearTheRightEdgeStaysInsideThePicture) {
     ViewGeometry view = WholePicture(630, 5);
     ApplyZoomStep(view, kZoomIn, W, H);
-    EXPECT_EQ(view.srcX, W - 575);
-    EXPECT_EQ(view.srcY, 0);
+    EXPECT_EQ(view.m_nSrcX, W - 575);
+    EXPECT_EQ(view.m_nSrcY, 0);
 }
 
 TEST(ZoomStep, AtTheFloorAZoomInStillRecentres) {
     ViewGeometry view = {0.1f, 0, 0, 64, 48, 400, 300};
     ApplyZoomStep(view, kZoomIn, W, H);
-    EXPECT_EQ(view.zoom, 0.1f);
-    EXPECT_EQ(view.srcWidth, 64);
-    EXPECT_EQ(view.srcX, 368);
-    EXPECT_EQ(view.srcY, 276);
+    EXPECT_EQ(view.m_fZoom, 0.1f);
+    EXPECT_EQ(view.m_nSrcWidth, 64);
+    EXPECT_EQ(view.m_nSrcX, 368);
+    EXPECT_EQ(view.m_nSrcY, 276);
 }
 
 TEST(ZoomStep, ZoomOutAtTheWholePictureResetsTheOffsets) {
     ViewGeometry view = {1.0f, 3, 4, W, H, 100, 100};
     ApplyZoomStep(view, kZoomOut, W, H);
-    EXPECT_EQ(view.zoom, 1.0f);
-    EXPECT_EQ(view.srcX, 0);
-    EXPECT_EQ(view.srcY, 0);
+    EXPECT_EQ(view.m_fZoom, 1.0f);
+    EXPECT_EQ(view.m_nSrcX, 0);
+    EXPECT_EQ(view.m_nSrcY, 0);
 }
 
 TEST(ZoomStep, RecentreKeepsFactorAndSize) {
     ViewGeometry view = {0.5f, 0, 0, 320, 240, 600, 10};
     ApplyZoomStep(view, kRecentre, W, H);
-    EXPECT_EQ(view.zoom, 0.5f);
-    EXPECT_EQ(view.srcWidth, 320);
-    EXPECT_EQ(view.srcX, 320);
-    EXPECT_EQ(view.srcY, 0);
+    EXPECT_EQ(view.m_fZoom, 0.5f);
+    EXPECT_EQ(view.m_nSrcWidth, 320);
+    EXPECT_EQ(view.m_nSrcX, 320);
+    EXPECT_EQ(view.m_nSrcY, 0);
 }
 
 TEST(ZoomStep, ModeFiveChangesNothingNotEvenTheOffsets) {
     ViewGeometry view = {0.5f, 7, 9, 320, 240, 600, 10};
     ApplyZoomStep(view, kNoZoom, W, H);
-    EXPECT_EQ(view.srcX, 7);
-    EXPECT_EQ(view.srcY, 9);
-    EXPECT_EQ(view.zoom, 0.5f);
+    EXPECT_EQ(view.m_nSrcX, 7);
+    EXPECT_EQ(view.m_nSrcY, 9);
+    EXPECT_EQ(view.m_fZoom, 0.5f);
 }
 
 TEST(ZoomStep, APictureOfNoSizeGivesAnEmptySourceAtTheOrigin) {
     ViewGeometry view = {1.0f, 0, 0, 0, 0, 200, 150};
     ApplyZoomStep(view, kZoomIn, 0, 0);
-    EXPECT_EQ(view.srcWidth, 0);
-    EXPECT_EQ(view.srcHeight, 0);
-    EXPECT_EQ(view.srcX, 0);
-    EXPECT_EQ(view.srcY, 0);
+    EXPECT_EQ(view.m_nSrcWidth, 0);
+    EXPECT_EQ(view.m_nSrcHeight, 0);
+    EXPECT_EQ(view.m_nSrcX, 0);
+    EXPECT_EQ(view.m_nSrcY, 0);
 }
 
 TEST(NavigatorMapping, MarksTheSourceRectangleOnTheThumbnail) {

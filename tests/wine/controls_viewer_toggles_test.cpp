@@ -116,13 +116,13 @@ TEST_F(ControlsViewerToggles, FacesShowTheUpImageAndTheNextOneDown) {
 
 TEST_F(ControlsViewerToggles, AClickFlipsTheToggleBeforeTheViewerHearsOfIt) {
     Click(1);
-    EXPECT_EQ(m_viewer.m_nZoomMode, 1) << "the viewer read zoom-out as down";
+    EXPECT_EQ(m_viewer.State().settings.m_nZoomMode, 1) << "the viewer read zoom-out as down";
     EXPECT_EQ(::SendMessageW(m_hToggle[0], BM_GETCHECK, 0, 0), 0);
     EXPECT_EQ(::SendMessageW(m_hToggle[1], BM_GETCHECK, 0, 0), 1);
     EXPECT_EQ(ScreenDifferencesFrom(0, 226), 0);
     EXPECT_EQ(ScreenDifferencesFrom(1, 229), 0);
     Click(1);
-    EXPECT_EQ(m_viewer.m_nZoomMode, 5) << "both up";
+    EXPECT_EQ(m_viewer.State().settings.m_nZoomMode, 5) << "both up";
     EXPECT_EQ(ScreenDifferencesFrom(1, 228), 0);
 }
 

@@ -122,7 +122,8 @@ double SecondsFromNow(const std::string& record) {
 }
 
 ViewRect ViewOf(const ViewerDlg& dlg) {
-    return {dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight};
+    return {dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY, dlg.State().view.m_nSrcWidth,
+            dlg.State().view.m_nSrcHeight};
 }
 
 // Presses Save, names the file in the dialog opened on the folder (confirming the replacement
@@ -207,7 +208,7 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     size_t exact = comment.find("\ngamma exact: ");
     ASSERT_NE(exact, std::string::npos) << comment;
     float recordedGamma = std::strtof(comment.c_str() + exact + 14, nullptr);
-    EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.m_fGamma, sizeof recordedGamma), 0)
+    EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.State().settings.m_fGamma, sizeof recordedGamma), 0)
         << "the record holds the very gamma of the view";
     EXPECT_NE(comment.find("\njpeg quality: 100\nimaging library: gdiplus.dll "), std::string::npos)
         << comment;
@@ -280,7 +281,7 @@ TEST_F(JpegExport, SavedStillCarriesTheRecordInExifAndXmpThatReadersShowForAJapa
     viewer.Click(IDC_BRIGHTER);
     ViewRect view = ViewOf(viewer.Dlg());
     std::wstring saved = folder.Path(L"STILL.JPG");
-    ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
 
     std::string file = ShellQuoted(HostPath(saved));
     std::string validation = HostOutput("exiftool -validate -warning -error -a " + file);
@@ -339,7 +340,7 @@ TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
     ASSERT_EQ(view.height, 349);
     ScratchFolder folder;
     std::wstring saved = folder.Path(L"AGAIN.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), SaveOutcome::kDone);
 
     std::string now = ReadBytes(saved);
     std::string before = ReadBytes(SourceFile("tests/corpus/stills/before-full-record.jpg"));
@@ -361,7 +362,7 @@ TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
         viewer.Click(IDC_DARKER);
     }
     std::wstring saved = folder.Path(L"DARK.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(saved.c_str()), SaveOutcome::kDone);
     RgbPicture decoded;
     ASSERT_TRUE(DecodeWithImageMagick(saved, &decoded));
     int checked = 0;
@@ -376,15 +377,16 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
 
     lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
-    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary picture, no save";
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), SaveOutcome::kFailed)
+        << "no temporary picture, no save";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
 
     dlg.m_szTempFile[0] = '\0';
-    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), 0) << "no temporary name, no save";
+    EXPECT_EQ(dlg.ExportJpeg(target.c_str()), SaveOutcome::kFailed) << "no temporary name, no save";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing half-written is left";
 
-    EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), 0);
+    EXPECT_EQ(dlg.ExportJpeg(folder.Path(L"missing\\NEW.JPG").c_str()), SaveOutcome::kFailed);
 
     // The same through the Save command: the path and the failure, with the stop icon.
     ShownDialog result = SaveThroughTheDialog(viewer, folder.Path(L"missing\\"), L"new");
@@ -418,7 +420,7 @@ TEST(TemporaryName, AFolderPathTooLongForTheBufferGivesNoNameAndASaveFails) {
     {
         ViewerWindow viewer(SamplePicture());
         EXPECT_STREQ(viewer.Dlg().m_szTempFile, "");
-        EXPECT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"X.JPG").c_str()), 0);
+        EXPECT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"X.JPG").c_str()), SaveOutcome::kFailed);
         EXPECT_FALSE(FileExists(folder.Path(L"X.JPG")));
     }
     ::SetEnvironmentVariableW(L"TMP", saved[0] != L'\0' ? saved : nullptr);
@@ -465,12 +467,13 @@ TEST_F(JpegExport, WhatTheMediumGivesBackIsCheckedBeforeItReplacesAnything) {
     EXPECT_TRUE(::IsWindow(viewer.Dlg().m_hWnd)) << "and the viewer lives on";
     EXPECT_EQ(ReadBytes(target), "the old evidence");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before);
-    EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), 1) << "a sound medium saves again";
+    EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), SaveOutcome::kDone)
+        << "a sound medium saves again";
 }
 
 TEST_F(JpegExport, APictureFileChangedAfterOpeningIsNotSaved) {
     ViewerWindow viewer(picture);
-    ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), 1);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), SaveOutcome::kDone);
     std::string bytes = ReadBytes(picture);
     bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 0x01);
     ASSERT_TRUE(WriteBytes(picture, bytes));

@@ -47,7 +47,6 @@ class SaveAsDialog : public testing::Test {
         WriteBytes(folder.Path(L"TGRNPIC.JPG"), "old");
         WriteBytes(folder.Path(L"CAM1.JPG"), "old");
         RememberSaveFolder(folderWithSlash);
-        theApp.m_strSavePath = L"unchanged";
     }
 
     ScratchFolder folder;
@@ -110,7 +109,7 @@ TEST_F(SaveAsDialog, RefusesBadNamesAsksBeforeReplacingAndPublishesTheNormalised
                                         L" LATE.JPG already exists. \t\n\tDo you want to "
                                         L"replace it?");
 
-    EXPECT_EQ(std::wstring(theApp.m_strSavePath), folderWithSlash + L"LATE.JPG");
+    EXPECT_EQ(std::wstring(dlg.Path()), folderWithSlash + L"LATE.JPG");
     EXPECT_EQ(std::wstring(theApp.GetProfileString(L"Path", L"SavePath")), folderWithSlash);
 }
 
@@ -118,17 +117,21 @@ TEST_F(SaveAsDialog, CancelPublishesNothingAndTheSaveCommandWritesAndSaysNothing
     RememberSaveFolder(L"a:\\");
     ASSERT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_CHECKED);
     ModalScript script;
-    script.Then(kDialogCaption, [&](HWND hDialog) {
+    auto cancel = [&](HWND hDialog) {
         // A drive chosen and then abandoned is not remembered.
         ::SendDlgItemMessageW(hDialog, IDC_DRIVES, CB_SETCURSEL, 0, 0);
         PostClick(hDialog, IDCANCEL);
-    });
+    };
+    script.Then(kDialogCaption, cancel).Then(kDialogCaption, cancel);
+    SaveAsJpegDlg dlg(&viewer.Dlg());
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.Path().IsEmpty());
     viewer.Click(IDC_SAVE);
     EXPECT_TRUE(script.Finished()) << "no message after Cancel";
-    EXPECT_EQ(std::wstring(theApp.m_strSavePath), L"unchanged");
     EXPECT_EQ(std::wstring(theApp.GetProfileString(L"Path", L"SavePath")), L"a:\\");
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(viewer.Dlg().m_nZoomMode, 5) << "Save releases the zoom-mode toggles";
+    EXPECT_EQ(viewer.Dlg().State().settings.m_nZoomMode, 5)
+        << "Save releases the zoom-mode toggles";
 }
 
 } // namespace

@@ -116,10 +116,10 @@ TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
     for (int i = 0; i < 3; ++i) {
         viewer.Click(IDC_BRIGHTER);
     }
-    ASSERT_LT(dlg.m_nSrcWidth, 100);
-    ASSERT_EQ(dlg.m_nSrcX + dlg.m_nSrcWidth, 640);
+    ASSERT_LT(dlg.State().view.m_nSrcWidth, 100);
+    ASSERT_EQ(dlg.State().view.m_nSrcX + dlg.State().view.m_nSrcWidth, 640);
     const std::wstring bright = folder.Path(L"BRIGHT.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(bright.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(bright.c_str()), SaveOutcome::kDone);
 
     // Three steps darker than normal, Fair Quality.
     viewer.ChooseQuality(0);
@@ -127,13 +127,13 @@ TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
         viewer.Click(IDC_DARKER);
     }
     const std::wstring dark = folder.Path(L"DARK.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(dark.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(dark.c_str()), SaveOutcome::kDone);
 
     // The whole picture, Better Quality.
     viewer.ChooseQuality(2);
     viewer.Click(IDC_ONE_TO_ONE);
     const std::wstring whole = folder.Path(L"WHOLE.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(whole.c_str()), 1);
+    ASSERT_EQ(dlg.ExportJpeg(whole.c_str()), SaveOutcome::kDone);
 
     VerifierRun run = RunVerifier(Quoted(bright) + L" " + Quoted(dark) + L" " + Quoted(whole));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -161,7 +161,7 @@ TEST_F(StillVerify, TamperingWithTheSourceTheRecordOrThePixelsIsFound) {
         }
         viewer.Click(IDC_BRIGHTER);
         const std::wstring saved = folder.Path(L"PLATE.JPG");
-        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), 1);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
         still = ReadBytes(saved);
     }
     const std::wstring plate = folder.Path(L"PLATE.JPG");
@@ -206,7 +206,7 @@ TEST_F(StillVerify, ACopyOfTheRecordThatWindowsShowsIsCheckedAgainstTheComment) 
     {
         ViewerWindow viewer(source);
         viewer.Click(IDC_ZOOM_IN);
-        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), 1);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
     }
     VerifierRun run = RunVerifier(Quoted(plate));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -234,7 +234,7 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     {
         ViewerWindow viewer(source);
         const std::wstring saved = folder.Path(L"PLATE.JPG");
-        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), 1);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
         still = ReadBytes(saved);
     }
     JpegParts parts;

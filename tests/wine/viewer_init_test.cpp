@@ -155,12 +155,12 @@ bool NearColour(Gdiplus::ARGB actual, Gdiplus::ARGB expected) {
 
 void ExpectWholeTwoColourPicture(const std::wstring& path) {
     ViewerWindow viewer(path);
-    GdiplusImage* image = viewer.Dlg().m_pImage;
+    GdiplusImage* image = viewer.Dlg().m_pImage.get();
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->Width(), 640u);
     EXPECT_EQ(image->Height(), 480u);
-    EXPECT_EQ(viewer.Dlg().m_nSrcWidth, 640);
-    EXPECT_EQ(viewer.Dlg().m_nSrcHeight, 480);
+    EXPECT_EQ(viewer.Dlg().State().view.m_nSrcWidth, 640);
+    EXPECT_EQ(viewer.Dlg().State().view.m_nSrcHeight, 480);
     // Left half red and right half blue in any size: the thumbnail shows the whole picture.
     EXPECT_PRED2(NearColour, PixelAt(image, 100, 240), 0xFF0000u);
     EXPECT_PRED2(NearColour, PixelAt(image, 540, 240), 0x0000FFu);
@@ -192,8 +192,8 @@ void ExpectEmptyView(ViewerWindow& viewer) {
     ASSERT_NE(dlg.m_pImage, nullptr);
     EXPECT_EQ(dlg.m_pImage->Width(), 0u);
     EXPECT_EQ(dlg.m_pImage->Height(), 0u);
-    EXPECT_EQ(dlg.m_nSrcWidth, 0);
-    EXPECT_EQ(dlg.m_nSrcHeight, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcWidth, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcHeight, 0);
     int nMin = -1;
     int nMax = -1;
     ::GetScrollRange(viewer.Item(IDC_HSCROLL), SB_CTL, &nMin, &nMax);
@@ -260,8 +260,8 @@ TEST(ViewerPictureLoad, PictureDecodedAheadIsShownOnceAndOnlyForItsOwnFile) {
     theApp.StartPictureLoad(redBlue);
     {
         ViewerWindow viewer(greenWhite);
-        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage, 100, 240), 0x00FF00u);
-        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage, 540, 240), 0xFFFFFFu);
+        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage.get(), 100, 240), 0x00FF00u);
+        EXPECT_PRED2(NearColour, PixelAt(viewer.Dlg().m_pImage.get(), 540, 240), 0xFFFFFFu);
     }
 
     std::wstring missing = folder.Path(L"missing.bmp");
@@ -296,19 +296,20 @@ TEST(ViewerPictureLoad, EmptyCommandLineOpensTheDefaultPictureOfTheCurrentFolder
 TEST(ViewerState, StartsWithTheWholePictureAndZoomInMode) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
-    EXPECT_EQ(CRect(dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight),
+    EXPECT_EQ(CRect(dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY,
+                    dlg.State().view.m_nSrcWidth, dlg.State().view.m_nSrcHeight),
               CRect(0, 0, 640, 480));
-    EXPECT_EQ(dlg.m_fZoom, 1.0f);
-    EXPECT_EQ(dlg.m_fGamma, 1.0f);
-    EXPECT_EQ(dlg.m_nZoomMode, 0);
-    EXPECT_EQ(dlg.m_nInterpolation, 7);
-    EXPECT_EQ(dlg.m_bPrinting, 0);
+    EXPECT_EQ(dlg.State().view.m_fZoom, 1.0f);
+    EXPECT_EQ(dlg.State().settings.m_fGamma, 1.0f);
+    EXPECT_EQ(dlg.State().settings.m_nZoomMode, 0);
+    EXPECT_EQ(dlg.State().settings.m_nInterpolation, 7);
+    EXPECT_EQ(dlg.State().settings.m_bPrinting, 0);
     CRect area;
     ::GetClientRect(viewer.Item(IDC_PICTURE), &area);
-    EXPECT_EQ(dlg.m_nViewWidth, area.Width());
-    EXPECT_EQ(dlg.m_nViewHeight, area.Height());
-    EXPECT_EQ(dlg.m_nCenterX, area.Width() / 2);
-    EXPECT_EQ(dlg.m_nCenterY, area.Height() / 2);
+    EXPECT_EQ(dlg.State().area.m_nViewWidth, area.Width());
+    EXPECT_EQ(dlg.State().area.m_nViewHeight, area.Height());
+    EXPECT_EQ(dlg.State().view.m_nCenterX, area.Width() / 2);
+    EXPECT_EQ(dlg.State().view.m_nCenterY, area.Height() / 2);
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_OUT_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     for (HCURSOR cursor :
@@ -437,12 +438,12 @@ TEST(ViewerTips, ButtonTipsAreCreatedByTheFirstMouseMoveOnly) {
     EXPECT_EQ(dlg.m_pTipButtons, nullptr);
     EXPECT_EQ(theApp.m_pMainTip, nullptr);
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    CToolTipCtrl* tips = dlg.m_pTipButtons;
+    CToolTipCtrl* tips = dlg.m_pTipButtons.get();
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(theApp.m_pMainTip, tips);
     EXPECT_EQ(tips->GetToolCount(), 9);
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
-    EXPECT_EQ(dlg.m_pTipButtons, tips) << "a later move makes no second control";
+    EXPECT_EQ(dlg.m_pTipButtons.get(), tips) << "a later move makes no second control";
 }
 
 TEST(ViewerTips, EveryButtonShowsItsOwnFaceAndTip) {

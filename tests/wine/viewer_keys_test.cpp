@@ -151,9 +151,9 @@ class ViewerKeys : public testing::Test {
             ::SetForegroundWindow(hDlg);
         }
         m_viewer.Click(IDC_ONE_TO_ONE);
-        Dlg().m_fGamma = 1.0f;
-        Dlg().m_nCenterX = 300;
-        Dlg().m_nCenterY = 200;
+        m_viewer.EditState().settings.m_fGamma = 1.0f;
+        m_viewer.EditState().view.m_nCenterX = 300;
+        m_viewer.EditState().view.m_nCenterY = 200;
         for (int i = 0; i < 5; ++i) {
             Wheel(-120);
         }
@@ -161,8 +161,8 @@ class ViewerKeys : public testing::Test {
         m_viewer.Scroll(IDC_VSCROLL, SB_THUMBTRACK, barY);
         // Away from the view's centre, as a click in the picture with both toggles up leaves
         // it: the wheel zooms about this point, a zoom button would not.
-        Dlg().m_nCenterX = 500;
-        Dlg().m_nCenterY = 400;
+        m_viewer.EditState().view.m_nCenterX = 500;
+        m_viewer.EditState().view.m_nCenterY = 400;
         ::SendMessageW(m_viewer.Item(IDC_ZOOM_OUT_MODE), BM_SETCHECK, BST_CHECKED, 0);
         m_viewer.Click(IDC_ZOOM_OUT_MODE);
         PumpPendingMessages();
@@ -170,24 +170,24 @@ class ViewerKeys : public testing::Test {
         // leave an edge pixel of the area as it was.
         ::RedrawWindow(hDlg, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ASSERT_EQ(Dlg().m_nSrcWidth, kPreparedWidth);
-        ASSERT_EQ(Dlg().m_nSrcHeight, kPreparedHeight);
-        ASSERT_EQ(Dlg().m_nZoomMode, 1);
+        ASSERT_EQ(Dlg().State().view.m_nSrcWidth, kPreparedWidth);
+        ASSERT_EQ(Dlg().State().view.m_nSrcHeight, kPreparedHeight);
+        ASSERT_EQ(Dlg().State().settings.m_nZoomMode, 1);
     }
     ViewerState Read() {
         PumpPendingMessages();
         ::RedrawWindow(Dlg().m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         ViewerDlg& d = Dlg();
-        ViewerState s{d.m_fZoom,
-                      d.m_fGamma,
-                      d.m_nSrcX,
-                      d.m_nSrcY,
-                      d.m_nSrcWidth,
-                      d.m_nSrcHeight,
-                      d.m_nCenterX,
-                      d.m_nCenterY,
-                      d.m_nZoomMode,
-                      d.m_nInterpolation,
+        ViewerState s{d.State().view.m_fZoom,
+                      d.State().settings.m_fGamma,
+                      d.State().view.m_nSrcX,
+                      d.State().view.m_nSrcY,
+                      d.State().view.m_nSrcWidth,
+                      d.State().view.m_nSrcHeight,
+                      d.State().view.m_nCenterX,
+                      d.State().view.m_nCenterY,
+                      d.State().settings.m_nZoomMode,
+                      d.State().settings.m_nInterpolation,
                       Down(IDC_ZOOM_IN_MODE),
                       Down(IDC_ZOOM_OUT_MODE),
                       ::IsWindowVisible(d.m_hWnd) != FALSE,
@@ -341,10 +341,11 @@ TEST_F(ViewerKeys, RepeatsQueuedBeforeTheStepIsDrawnAreDropped) {
         ::PostMessageW(hDlg, WM_KEYDOWN, VK_RIGHT, kRepeat);
     }
     PumpPendingMessages();
-    EXPECT_EQ(Dlg().m_nSrcX, 37) << "one step, however many repeats were queued";
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, 37) << "one step, however many repeats were queued";
     ::PostMessageW(hDlg, WM_KEYDOWN, VK_RIGHT, kRepeat);
     PumpPendingMessages();
-    EXPECT_EQ(Dlg().m_nSrcX, 74) << "once the step is drawn, the next repeat steps again";
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, 74)
+        << "once the step is drawn, the next repeat steps again";
 }
 
 } // namespace

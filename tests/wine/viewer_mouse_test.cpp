@@ -87,10 +87,10 @@ TEST_F(ViewerMouse, ClickInZoomInModeZoomsAboutTheClickedPoint) {
     RealClick(m_area.left + ax, m_area.top + ay);
     int cx = static_cast<int>(640.0 * ax / m_area.Width());
     int cy = static_cast<int>(480.0 * ay / m_area.Height());
-    EXPECT_EQ(Dlg().m_nSrcWidth, 575);
-    EXPECT_EQ(Dlg().m_nSrcX, Clamp(cx - 287, 0, W - 575));
-    EXPECT_EQ(Dlg().m_nSrcY, Clamp(cy - 215, 0, H - 431));
-    EXPECT_EQ(Dlg().m_nCenterX, cx);
+    EXPECT_EQ(Dlg().State().view.m_nSrcWidth, 575);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, Clamp(cx - 287, 0, W - 575));
+    EXPECT_EQ(Dlg().State().view.m_nSrcY, Clamp(cy - 215, 0, H - 431));
+    EXPECT_EQ(Dlg().State().view.m_nCenterX, cx);
 }
 
 TEST_F(ViewerMouse, ClickInZoomOutModeZoomsOutAboutTheClickedPoint) {
@@ -99,15 +99,16 @@ TEST_F(ViewerMouse, ClickInZoomOutModeZoomsOutAboutTheClickedPoint) {
     }
     RealClick(Centre(m_viewer.Item(IDC_ZOOM_OUT_MODE)).x,
               Centre(m_viewer.Item(IDC_ZOOM_OUT_MODE)).y);
-    ASSERT_EQ(Dlg().m_nZoomMode, 1);
-    float before = Dlg().m_fZoom;
-    int srcX = Dlg().m_nSrcX;
-    int srcWidth = Dlg().m_nSrcWidth;
+    ASSERT_EQ(Dlg().State().settings.m_nZoomMode, 1);
+    float before = Dlg().State().view.m_fZoom;
+    int srcX = Dlg().State().view.m_nSrcX;
+    int srcWidth = Dlg().State().view.m_nSrcWidth;
     int ax = m_area.Width() - 10;
     RealClick(m_area.left + ax, m_area.top + m_area.Height() / 2);
-    EXPECT_FLOAT_EQ(Dlg().m_fZoom, before * 1.2f);
+    EXPECT_FLOAT_EQ(Dlg().State().view.m_fZoom, before * 1.2f);
     int cx = static_cast<int>(static_cast<double>(srcWidth) * ax / m_area.Width()) + srcX;
-    EXPECT_EQ(Dlg().m_nSrcX, Clamp(cx - Dlg().m_nSrcWidth / 2, 0, W - Dlg().m_nSrcWidth));
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, Clamp(cx - Dlg().State().view.m_nSrcWidth / 2, 0,
+                                                W - Dlg().State().view.m_nSrcWidth));
 }
 
 TEST_F(ViewerMouse, ClicksOnTheAreasFirstColumnRowOrFrameDoNothing) {
@@ -117,14 +118,14 @@ TEST_F(ViewerMouse, ClicksOnTheAreasFirstColumnRowOrFrameDoNothing) {
     for (CPoint p : {CPoint(m_area.left, m_area.top + 50), CPoint(m_area.left + 50, m_area.top),
                      CPoint(outer.left, outer.top + 50), CPoint(outer.left + 60, outer.top)}) {
         RealClick(p.x, p.y);
-        EXPECT_EQ(Dlg().m_fZoom, 1.0f) << p.x << ", " << p.y;
+        EXPECT_EQ(Dlg().State().view.m_fZoom, 1.0f) << p.x << ", " << p.y;
     }
 }
 
 TEST_F(ViewerMouse, InModeFiveAClickOnlyMovesTheCentreForTheNextWheelStep) {
     CPoint toggle = Centre(m_viewer.Item(IDC_ZOOM_IN_MODE));
     RealClick(toggle.x, toggle.y);
-    ASSERT_EQ(Dlg().m_nZoomMode, 5);
+    ASSERT_EQ(Dlg().State().settings.m_nZoomMode, 5);
     m_viewer.Repaint();
     ClientCapture before(Dlg().m_hWnd);
     int ax = m_area.Width() * 3 / 4;
@@ -139,11 +140,11 @@ TEST_F(ViewerMouse, InModeFiveAClickOnlyMovesTheCentreForTheNextWheelStep) {
         }
     }
     EXPECT_EQ(changed, 0);
-    EXPECT_EQ(Dlg().m_fZoom, 1.0f);
+    EXPECT_EQ(Dlg().State().view.m_fZoom, 1.0f);
     Wheel(-120);
     int cx = static_cast<int>(640.0 * ax / m_area.Width());
-    EXPECT_EQ(Dlg().m_nCenterX, cx);
-    EXPECT_EQ(Dlg().m_nSrcX, Clamp(cx - 287, 0, W - 575));
+    EXPECT_EQ(Dlg().State().view.m_nCenterX, cx);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, Clamp(cx - 287, 0, W - 575));
 }
 
 TEST_F(ViewerMouse, TogglesBehaveAsARadioPairThatMayBothBeUp) {
@@ -153,15 +154,15 @@ TEST_F(ViewerMouse, TogglesBehaveAsARadioPairThatMayBothBeUp) {
     RealClick(zoomOut.x, zoomOut.y);
     EXPECT_FALSE(Down(IDC_ZOOM_IN_MODE));
     EXPECT_TRUE(Down(IDC_ZOOM_OUT_MODE));
-    EXPECT_EQ(Dlg().m_nZoomMode, 1);
+    EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 1);
     RealClick(zoomIn.x, zoomIn.y);
     EXPECT_TRUE(Down(IDC_ZOOM_IN_MODE));
     EXPECT_FALSE(Down(IDC_ZOOM_OUT_MODE));
-    EXPECT_EQ(Dlg().m_nZoomMode, 0);
+    EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 0);
     RealClick(zoomIn.x, zoomIn.y);
     EXPECT_FALSE(Down(IDC_ZOOM_IN_MODE));
     EXPECT_FALSE(Down(IDC_ZOOM_OUT_MODE));
-    EXPECT_EQ(Dlg().m_nZoomMode, 5);
+    EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 5);
 }
 
 TEST_F(ViewerMouse, CommandsReleaseTheToggles) {
@@ -176,10 +177,10 @@ TEST_F(ViewerMouse, CommandsReleaseTheToggles) {
         }
         EXPECT_FALSE(Down(IDC_ZOOM_OUT_MODE)) << command;
         EXPECT_FALSE(Down(IDC_ZOOM_IN_MODE)) << command;
-        EXPECT_EQ(Dlg().m_nZoomMode, 5) << command;
+        EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 5) << command;
         m_viewer.Click(IDC_ONE_TO_ONE);
         EXPECT_TRUE(Down(IDC_ZOOM_IN_MODE));
-        EXPECT_EQ(Dlg().m_nZoomMode, 0);
+        EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 0);
     }
 }
 
@@ -202,9 +203,9 @@ TEST_F(ViewerMouse, CursorShowsTheModeOverThePictureAndTheHandOverTheZoomedThumb
     HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
     EXPECT_EQ(CursorOver(Dlg(), picture), ResourceCursor(251)) << "magnifier with plus";
     EXPECT_EQ(CursorOver(Dlg(), thumb), arrow) << "no hand at 1:1";
-    Dlg().m_nZoomMode = 1;
+    m_viewer.EditState().settings.m_nZoomMode = 1;
     EXPECT_EQ(CursorOver(Dlg(), picture), ResourceCursor(278)) << "magnifier with minus";
-    Dlg().m_nZoomMode = 5;
+    m_viewer.EditState().settings.m_nZoomMode = 5;
     EXPECT_EQ(CursorOver(Dlg(), picture), arrow);
     Wheel(-120);
     EXPECT_EQ(CursorOver(Dlg(), thumb), ResourceCursor(252)) << "open hand";
@@ -246,8 +247,8 @@ TEST_F(ViewerMouse, CursorRequestsOverButtonsAreRelayedToThePictureTip) {
 
 TEST_F(ViewerMouse, AtOneToOneThumbnailClicksDoNothing) {
     RealClick(m_thumb.left + 5, m_thumb.top + 5);
-    EXPECT_EQ(Dlg().m_nSrcX, 0);
-    EXPECT_EQ(Dlg().m_fZoom, 1.0f);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, 0);
+    EXPECT_EQ(Dlg().State().view.m_fZoom, 1.0f);
     EXPECT_EQ(Dlg().m_pTracker->m_rect, m_thumb);
 }
 
@@ -255,14 +256,14 @@ TEST_F(ViewerMouse, AClickBesideTheNavigatorRectangleCentresTheViewThereClamped)
     for (int i = 0; i < 10; ++i) {
         Wheel(-120);
     }
-    int mode = Dlg().m_nZoomMode;
+    int mode = Dlg().State().settings.m_nZoomMode;
     RealClick(m_thumb.right - 3, m_thumb.bottom - 3);
-    EXPECT_EQ(Dlg().m_nSrcX, W - Dlg().m_nSrcWidth);
-    EXPECT_EQ(Dlg().m_nSrcY, H - Dlg().m_nSrcHeight);
-    EXPECT_EQ(Dlg().m_nZoomMode, mode);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, W - Dlg().State().view.m_nSrcWidth);
+    EXPECT_EQ(Dlg().State().view.m_nSrcY, H - Dlg().State().view.m_nSrcHeight);
+    EXPECT_EQ(Dlg().State().settings.m_nZoomMode, mode);
     RealClick(m_thumb.left + 2, m_thumb.top + 2);
-    EXPECT_EQ(Dlg().m_nSrcX, 0);
-    EXPECT_EQ(Dlg().m_nSrcY, 0);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, 0);
+    EXPECT_EQ(Dlg().State().view.m_nSrcY, 0);
     const CRect& r = Dlg().m_pTracker->m_rect;
     EXPECT_EQ(r.TopLeft(), m_thumb.TopLeft()) << "the rectangle follows";
 }
@@ -284,7 +285,7 @@ TEST_F(ViewerMouse, DraggingTheRectangleToEachEdgeGivesTheEdgeOffsets) {
     for (int i = 0; i < 8; ++i) {
         Wheel(-120);
     }
-    int mode = Dlg().m_nZoomMode;
+    int mode = Dlg().State().settings.m_nZoomMode;
     struct Case {
         int dx;
         int dy;
@@ -297,21 +298,24 @@ TEST_F(ViewerMouse, DraggingTheRectangleToEachEdgeGivesTheEdgeOffsets) {
         EXPECT_TRUE(r.left >= m_thumb.left && r.right <= m_thumb.right && r.top >= m_thumb.top &&
                     r.bottom <= m_thumb.bottom);
         if (c.dx < 0) {
-            EXPECT_EQ(Dlg().m_nSrcX, 0);
+            EXPECT_EQ(Dlg().State().view.m_nSrcX, 0);
         }
         if (c.dy < 0) {
-            EXPECT_EQ(Dlg().m_nSrcY, 0);
+            EXPECT_EQ(Dlg().State().view.m_nSrcY, 0);
         }
         if (c.dx > 0) {
             EXPECT_EQ(r.right, m_thumb.right);
-            EXPECT_EQ(Dlg().m_nSrcX, W - Dlg().m_nSrcWidth) << "never past the picture";
+            EXPECT_EQ(Dlg().State().view.m_nSrcX, W - Dlg().State().view.m_nSrcWidth)
+                << "never past the picture";
         }
         if (c.dy > 0) {
             EXPECT_EQ(r.bottom, m_thumb.bottom);
-            EXPECT_EQ(Dlg().m_nSrcY, H - Dlg().m_nSrcHeight) << "never past the picture";
+            EXPECT_EQ(Dlg().State().view.m_nSrcY, H - Dlg().State().view.m_nSrcHeight)
+                << "never past the picture";
         }
-        EXPECT_EQ(Dlg().m_nZoomMode, mode);
-        EXPECT_EQ(Dlg().m_nCenterX, Dlg().m_nSrcX + Dlg().m_nSrcWidth / 2);
+        EXPECT_EQ(Dlg().State().settings.m_nZoomMode, mode);
+        EXPECT_EQ(Dlg().State().view.m_nCenterX,
+                  Dlg().State().view.m_nSrcX + Dlg().State().view.m_nSrcWidth / 2);
     }
 }
 
@@ -321,11 +325,11 @@ TEST_F(ViewerMouse, EscapeAndTheRightButtonCancelADrag) {
     }
     for (UINT finish : {static_cast<UINT>(WM_KEYDOWN), static_cast<UINT>(WM_RBUTTONDOWN)}) {
         CRect before = Dlg().m_pTracker->m_rect;
-        int srcX = Dlg().m_nSrcX;
+        int srcX = Dlg().State().view.m_nSrcX;
         CPoint from = before.CenterPoint();
         PostDrag(Dlg().m_hWnd, from, {from.x + 20, from.y + 10}, finish);
         EXPECT_EQ(Dlg().m_pTracker->m_rect, before);
-        EXPECT_EQ(Dlg().m_nSrcX, srcX);
+        EXPECT_EQ(Dlg().State().view.m_nSrcX, srcX);
     }
 }
 
@@ -335,22 +339,22 @@ TEST_F(ViewerMouse, AtTheSmallestZoomAPressOnAHandleSquareDoesNotDragButAClickBe
     for (int i = 0; i < 25; ++i) {
         Wheel(-120);
     }
-    ASSERT_EQ(Dlg().m_fZoom, 0.1f);
+    ASSERT_EQ(Dlg().State().view.m_fZoom, 0.1f);
     CRect before = Dlg().m_pTracker->m_rect;
-    int srcX = Dlg().m_nSrcX;
+    int srcX = Dlg().State().view.m_nSrcX;
     CPoint corner(before.left + 1, before.top + 1);
     PostDrag(Dlg().m_hWnd, corner, {corner.x + 30, corner.y + 5});
     EXPECT_EQ(::GetCursor(), ResourceCursor(250)) << "closed hand";
     EXPECT_EQ(Dlg().m_pTracker->m_rect, before);
-    EXPECT_EQ(Dlg().m_nSrcX, srcX);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, srcX);
     RealClick(m_thumb.left + 3, m_thumb.top + 3);
-    EXPECT_EQ(Dlg().m_nSrcX, 0);
-    EXPECT_EQ(Dlg().m_nSrcY, 0);
+    EXPECT_EQ(Dlg().State().view.m_nSrcX, 0);
+    EXPECT_EQ(Dlg().State().view.m_nSrcY, 0);
 }
 
 TEST_F(ViewerMouse, ADoubleClickInThePictureZoomsOnce) {
     RealClick(m_area.CenterPoint().x, m_area.CenterPoint().y, 2);
-    EXPECT_EQ(Dlg().m_fZoom, 0.9f);
+    EXPECT_EQ(Dlg().State().view.m_fZoom, 0.9f);
 }
 
 bool IsTopmost(HWND hWnd) {

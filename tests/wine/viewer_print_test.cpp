@@ -68,9 +68,9 @@ class ViewerPrint : public testing::Test {
 
     // Repaints the whole view, with or without the zoom caption, and captures the picture area.
     AreaCapture PaintAndCapture(int printing) {
-        Dlg().m_bPrinting = printing;
+        m_viewer->EditState().settings.m_bPrinting = printing;
         ::RedrawWindow(Dlg().m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        Dlg().m_bPrinting = 0;
+        m_viewer->EditState().settings.m_bPrinting = 0;
         return AreaCapture(Dlg().m_hWnd, PictureWindow());
     }
 
@@ -133,7 +133,7 @@ TEST_F(ViewerPrint, ZoomedBrightViewFillsThePageWidthWithoutTheCaption) {
     int printingWhileOpen = -1;
     std::vector<ShownDialog> shown = ClickPrint(IDOK, [&](const ShownDialog& dialog) {
         if (dialog.title == kPrintTitle) {
-            printingWhileOpen = Dlg().m_bPrinting;
+            printingWhileOpen = Dlg().State().settings.m_bPrinting;
         }
     });
     ASSERT_EQ(shown.size(), 2u);
@@ -142,7 +142,7 @@ TEST_F(ViewerPrint, ZoomedBrightViewFillsThePageWidthWithoutTheCaption) {
     EXPECT_EQ(shown[1].title, kResultCaption);
     EXPECT_EQ(shown[1].text, L"Print job done.");
     EXPECT_EQ(shown[1].icon, nullptr);
-    EXPECT_EQ(Dlg().m_bPrinting, 0);
+    EXPECT_EQ(Dlg().State().settings.m_bPrinting, 0);
 
     PrinterPage printer = DefaultPrinterPage();
     ASSERT_LT(printer.width, printer.height) << "a portrait page";
@@ -213,7 +213,7 @@ TEST_F(ViewerPrint, RecordUnderThePictureNamesAJapaneseSourceItsHashAndItsView) 
 TEST_F(ViewerPrint, CancelPrintsNothingShowsNothingAndReleasesTheToggles) {
     ::SendMessageW(m_viewer->Item(IDC_ZOOM_IN_MODE), BM_SETCHECK, BST_UNCHECKED, 0);
     ::SendMessageW(m_viewer->Item(IDC_ZOOM_OUT_MODE), BM_SETCHECK, BST_CHECKED, 0);
-    Dlg().m_nZoomMode = 1;
+    m_viewer->EditState().settings.m_nZoomMode = 1;
     std::string jobBefore = Readback("job")["job"];
 
     std::vector<ShownDialog> shown = ClickPrint(IDCANCEL);
@@ -228,8 +228,8 @@ TEST_F(ViewerPrint, CancelPrintsNothingShowsNothingAndReleasesTheToggles) {
 
     EXPECT_EQ(::SendMessageW(m_viewer->Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(::SendMessageW(m_viewer->Item(IDC_ZOOM_OUT_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(Dlg().m_nZoomMode, 5);
-    EXPECT_EQ(Dlg().m_bPrinting, 0);
+    EXPECT_EQ(Dlg().State().settings.m_nZoomMode, 5);
+    EXPECT_EQ(Dlg().State().settings.m_bPrinting, 0);
     // The spooler has the job as soon as the document ends, so none can be on its way.
     EXPECT_EQ(Readback("job")["job"], jobBefore) << "no job reached the queue";
 }
@@ -244,7 +244,7 @@ TEST_F(ViewerPrint, RefusedJobIsReportedAsFailedAndTheNextPrintWorks) {
     EXPECT_EQ(shown[1].title, kResultCaption);
     EXPECT_EQ(shown[1].text, L"Print job failed.");
     EXPECT_EQ(shown[1].icon, ::LoadIconW(nullptr, IDI_HAND));
-    EXPECT_EQ(Dlg().m_bPrinting, 0);
+    EXPECT_EQ(Dlg().State().settings.m_bPrinting, 0);
 
     PrintExpectingDone();
     ReadPrintout(20);

@@ -153,7 +153,7 @@ class RandomUser {
         m_viewer.Click(IDC_PRINT);
         EXPECT_TRUE(script.Finished());
         EXPECT_EQ(result.text, button == IDOK ? L"Print job done." : L"");
-        EXPECT_EQ(m_viewer.Dlg().m_bPrinting, 0);
+        EXPECT_EQ(m_viewer.Dlg().State().settings.m_bPrinting, 0);
         return button == IDOK ? "print" : "print cancelled";
     }
 
@@ -207,16 +207,17 @@ void ExpectSoundView(ViewerWindow& viewer, const std::string& action, int step) 
     CRect thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
     const CRect& tracker = dlg.m_pTracker->m_rect;
     SCOPED_TRACE("step " + std::to_string(step) + ": " + action);
-    EXPECT_GE(dlg.m_fZoom, 0.1f);
-    EXPECT_LE(dlg.m_fZoom, 1.0f);
-    EXPECT_GE(dlg.m_nSrcX, 0);
-    EXPECT_GE(dlg.m_nSrcY, 0);
-    EXPECT_LE(dlg.m_nSrcX + dlg.m_nSrcWidth, W);
-    EXPECT_LE(dlg.m_nSrcY + dlg.m_nSrcHeight, H);
+    EXPECT_GE(dlg.State().view.m_fZoom, 0.1f);
+    EXPECT_LE(dlg.State().view.m_fZoom, 1.0f);
+    EXPECT_GE(dlg.State().view.m_nSrcX, 0);
+    EXPECT_GE(dlg.State().view.m_nSrcY, 0);
+    EXPECT_LE(dlg.State().view.m_nSrcX + dlg.State().view.m_nSrcWidth, W);
+    EXPECT_LE(dlg.State().view.m_nSrcY + dlg.State().view.m_nSrcHeight, H);
     EXPECT_TRUE(tracker.left >= thumb.left && tracker.top >= thumb.top &&
                 tracker.right <= thumb.right && tracker.bottom <= thumb.bottom);
-    EXPECT_TRUE(dlg.m_nZoomMode == 0 || dlg.m_nZoomMode == 1 || dlg.m_nZoomMode == 5)
-        << "mode " << dlg.m_nZoomMode;
+    EXPECT_TRUE(dlg.State().settings.m_nZoomMode == 0 || dlg.State().settings.m_nZoomMode == 1 ||
+                dlg.State().settings.m_nZoomMode == 5)
+        << "mode " << dlg.State().settings.m_nZoomMode;
 }
 
 std::wstring EnvironmentText(const wchar_t* name) {

@@ -23,37 +23,37 @@ void ExpectBarsAndTrackerMatchTheView(ViewerWindow& viewer) {
     ViewerDlg& dlg = viewer.Dlg();
     BarState h = Bar(viewer.Item(IDC_HSCROLL));
     BarState v = Bar(viewer.Item(IDC_VSCROLL));
-    EXPECT_EQ(h.nPage, dlg.m_nSrcWidth);
-    EXPECT_EQ(h.nPos, dlg.m_nSrcX);
-    EXPECT_EQ(h.nMax - (h.nPage - 1), W - dlg.m_nSrcWidth) << "last reachable column";
-    EXPECT_EQ(v.nPage, dlg.m_nSrcHeight);
-    EXPECT_EQ(v.nPos, dlg.m_nSrcY);
-    EXPECT_EQ(v.nMax - (v.nPage - 1), H - dlg.m_nSrcHeight) << "last reachable row";
+    EXPECT_EQ(h.nPage, dlg.State().view.m_nSrcWidth);
+    EXPECT_EQ(h.nPos, dlg.State().view.m_nSrcX);
+    EXPECT_EQ(h.nMax - (h.nPage - 1), W - dlg.State().view.m_nSrcWidth) << "last reachable column";
+    EXPECT_EQ(v.nPage, dlg.State().view.m_nSrcHeight);
+    EXPECT_EQ(v.nPos, dlg.State().view.m_nSrcY);
+    EXPECT_EQ(v.nMax - (v.nPage - 1), H - dlg.State().view.m_nSrcHeight) << "last reachable row";
 
     CRect thumb = viewer.ClientRectOf(IDC_THUMBNAIL);
-    CRect expected(thumb.left + thumb.Width() * dlg.m_nSrcX / W,
-                   thumb.top + thumb.Height() * dlg.m_nSrcY / H, 0, 0);
-    expected.right = expected.left + thumb.Width() * dlg.m_nSrcWidth / W;
-    expected.bottom = expected.top + thumb.Height() * dlg.m_nSrcHeight / H;
+    CRect expected(thumb.left + thumb.Width() * dlg.State().view.m_nSrcX / W,
+                   thumb.top + thumb.Height() * dlg.State().view.m_nSrcY / H, 0, 0);
+    expected.right = expected.left + thumb.Width() * dlg.State().view.m_nSrcWidth / W;
+    expected.bottom = expected.top + thumb.Height() * dlg.State().view.m_nSrcHeight / H;
     EXPECT_EQ(dlg.m_pTracker->m_rect, expected);
 }
 
 TEST(ViewerViewZoom, WheelStepZoomsAboutTheStoredCentre) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
-    int cx = dlg.m_nViewWidth / 2;
-    int cy = dlg.m_nViewHeight / 2;
+    int cx = dlg.State().area.m_nViewWidth / 2;
+    int cy = dlg.State().area.m_nViewHeight / 2;
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    EXPECT_EQ(dlg.m_nZoomMode, 0);
-    EXPECT_EQ(dlg.m_nSrcWidth, 575);
-    EXPECT_EQ(dlg.m_nSrcHeight, 431);
-    EXPECT_EQ(dlg.m_nSrcX, std::min(std::max(cx - 287, 0), W - 575));
-    EXPECT_EQ(dlg.m_nSrcY, std::min(std::max(cy - 215, 0), H - 431));
+    EXPECT_EQ(dlg.State().settings.m_nZoomMode, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcWidth, 575);
+    EXPECT_EQ(dlg.State().view.m_nSrcHeight, 431);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, std::min(std::max(cx - 287, 0), W - 575));
+    EXPECT_EQ(dlg.State().view.m_nSrcY, std::min(std::max(cy - 215, 0), H - 431));
     ExpectBarsAndTrackerMatchTheView(viewer);
 
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
-    EXPECT_EQ(dlg.m_nZoomMode, 1);
-    EXPECT_EQ(dlg.m_fZoom, 1.0f);
+    EXPECT_EQ(dlg.State().settings.m_nZoomMode, 1);
+    EXPECT_EQ(dlg.State().view.m_fZoom, 1.0f);
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
 
@@ -61,39 +61,40 @@ TEST(ViewerViewZoom, HiddenButtonZoomsAboutTheViewsCentre) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
     viewer.Click(IDC_ZOOM_IN);
-    EXPECT_EQ(dlg.m_nCenterX, 320);
-    EXPECT_EQ(dlg.m_nCenterY, 240);
-    EXPECT_EQ(dlg.m_nSrcX, 320 - 575 / 2);
-    EXPECT_EQ(dlg.m_nSrcY, 240 - 431 / 2);
+    EXPECT_EQ(dlg.State().view.m_nCenterX, 320);
+    EXPECT_EQ(dlg.State().view.m_nCenterY, 240);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 320 - 575 / 2);
+    EXPECT_EQ(dlg.State().view.m_nSrcY, 240 - 431 / 2);
     for (int i = 0; i < 30; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
-    EXPECT_EQ(dlg.m_fZoom, 0.1f);
-    EXPECT_EQ(dlg.m_nSrcWidth, 64);
+    EXPECT_EQ(dlg.State().view.m_fZoom, 0.1f);
+    EXPECT_EQ(dlg.State().view.m_nSrcWidth, 64);
     ExpectBarsAndTrackerMatchTheView(viewer);
     viewer.Click(IDC_ZOOM_OUT);
-    EXPECT_EQ(dlg.m_nZoomMode, 1);
-    EXPECT_EQ(dlg.m_nSrcWidth, 76);
+    EXPECT_EQ(dlg.State().settings.m_nZoomMode, 1);
+    EXPECT_EQ(dlg.State().view.m_nSrcWidth, 76);
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
 
 TEST(ViewerViewZoom, OneToOneShowsTheWholePictureAndKeepsTheCentre) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
-    dlg.m_nCenterX = 600;
-    dlg.m_nCenterY = 400;
+    viewer.EditState().view.m_nCenterX = 600;
+    viewer.EditState().view.m_nCenterY = 400;
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     ::SendMessageW(viewer.Item(IDC_ZOOM_OUT_MODE), BM_SETCHECK, BST_CHECKED, 0);
     ::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_SETCHECK, BST_UNCHECKED, 0);
     viewer.Click(IDC_ONE_TO_ONE);
-    EXPECT_EQ(dlg.m_fZoom, 1.0f);
-    EXPECT_EQ(CRect(dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight),
+    EXPECT_EQ(dlg.State().view.m_fZoom, 1.0f);
+    EXPECT_EQ(CRect(dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY,
+                    dlg.State().view.m_nSrcWidth, dlg.State().view.m_nSrcHeight),
               CRect(0, 0, W, H));
-    EXPECT_EQ(dlg.m_nZoomMode, 0);
+    EXPECT_EQ(dlg.State().settings.m_nZoomMode, 0);
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_IN_MODE), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(::SendMessageW(viewer.Item(IDC_ZOOM_OUT_MODE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(dlg.m_nCenterX, 600);
-    EXPECT_EQ(dlg.m_nCenterY, 400);
+    EXPECT_EQ(dlg.State().view.m_nCenterX, 600);
+    EXPECT_EQ(dlg.State().view.m_nCenterY, 400);
     EXPECT_EQ(dlg.m_pTracker->m_rect, viewer.ClientRectOf(IDC_THUMBNAIL));
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
@@ -108,37 +109,38 @@ TEST(ViewerViewScroll, EveryScrollCodeMovesTheViewWithinThePicture) {
     for (int i = 0; i < 22; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
-    ASSERT_EQ(dlg.m_nSrcWidth, 64);
+    ASSERT_EQ(dlg.State().view.m_nSrcWidth, 64);
     viewer.Scroll(IDC_HSCROLL, SB_LEFT);
-    EXPECT_EQ(dlg.m_nSrcX, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 0);
     viewer.Scroll(IDC_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(dlg.m_nSrcX, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 0);
     viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(dlg.m_nSrcX, 1);
-    EXPECT_EQ(dlg.m_nCenterX, 1 + 32);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 1);
+    EXPECT_EQ(dlg.State().view.m_nCenterX, 1 + 32);
     viewer.Scroll(IDC_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(dlg.m_nSrcX, 65);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 65);
     viewer.Scroll(IDC_HSCROLL, SB_PAGELEFT);
     viewer.Scroll(IDC_HSCROLL, SB_PAGELEFT);
-    EXPECT_EQ(dlg.m_nSrcX, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 0);
     viewer.Scroll(IDC_HSCROLL, SB_THUMBTRACK, 500);
-    EXPECT_EQ(dlg.m_nSrcX, 500);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 500);
     viewer.Scroll(IDC_HSCROLL, SB_THUMBPOSITION, 560);
-    EXPECT_EQ(dlg.m_nSrcX, 560);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 560);
     viewer.Scroll(IDC_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(dlg.m_nSrcX, W - 64) << "a page step stops exactly at the limit";
+    EXPECT_EQ(dlg.State().view.m_nSrcX, W - 64) << "a page step stops exactly at the limit";
     viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(dlg.m_nSrcX, W - 64) << "the view never passes the picture's last column";
+    EXPECT_EQ(dlg.State().view.m_nSrcX, W - 64)
+        << "the view never passes the picture's last column";
     viewer.Scroll(IDC_HSCROLL, SB_ENDSCROLL);
-    EXPECT_EQ(dlg.m_nSrcX, W - 64);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, W - 64);
 
     viewer.Scroll(IDC_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(dlg.m_nSrcY, H - 48);
-    EXPECT_EQ(dlg.m_nCenterY, H - 48 + 24);
+    EXPECT_EQ(dlg.State().view.m_nSrcY, H - 48);
+    EXPECT_EQ(dlg.State().view.m_nCenterY, H - 48 + 24);
     viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(dlg.m_nSrcY, H - 48);
+    EXPECT_EQ(dlg.State().view.m_nSrcY, H - 48);
     viewer.Scroll(IDC_VSCROLL, SB_TOP);
-    EXPECT_EQ(dlg.m_nSrcY, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcY, 0);
     ExpectBarsAndTrackerMatchTheView(viewer);
 }
 
@@ -147,8 +149,8 @@ TEST(ViewerViewScroll, AtTheWholePictureALineStepChangesNothing) {
     ViewerDlg& dlg = viewer.Dlg();
     viewer.Scroll(IDC_HSCROLL, SB_LINERIGHT);
     viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(dlg.m_nSrcX, 0);
-    EXPECT_EQ(dlg.m_nSrcY, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcX, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcY, 0);
     EXPECT_EQ(Bar(viewer.Item(IDC_HSCROLL)).nPos, 0);
 }
 
@@ -156,10 +158,10 @@ TEST(ViewerViewScroll, PanningDoesNotZoom) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
     viewer.Click(IDC_ZOOM_IN);
-    float zoom = dlg.m_fZoom;
+    float zoom = dlg.State().view.m_fZoom;
     viewer.Scroll(IDC_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(dlg.m_fZoom, zoom);
-    EXPECT_EQ(dlg.m_nSrcHeight, 431);
+    EXPECT_EQ(dlg.State().view.m_fZoom, zoom);
+    EXPECT_EQ(dlg.State().view.m_nSrcHeight, 431);
 }
 
 bool SamePixels(const ClientCapture& a, const ClientCapture& b) {
@@ -216,7 +218,7 @@ TEST(ViewerViewEmpty, ZoomsScrollsAndOneToOneOnAMissingPictureLeaveTheAreasBlank
         viewer.Click(IDC_BRIGHTER);
         viewer.Click(IDC_ONE_TO_ONE);
     }
-    EXPECT_EQ(dlg.m_nSrcWidth, 0);
+    EXPECT_EQ(dlg.State().view.m_nSrcWidth, 0);
     EXPECT_EQ(dlg.m_pTracker->m_rect, trackerBefore);
     viewer.Repaint();
     ClientCapture screen(dlg.m_hWnd);
@@ -257,26 +259,29 @@ class WorkingPicturePixels {
 TEST(ViewerViewPaint, PictureAreaShowsTheSourceRectangleStretched) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
-    dlg.m_nCenterX = 520;
-    dlg.m_nCenterY = 330;
+    viewer.EditState().view.m_nCenterX = 520;
+    viewer.EditState().view.m_nCenterY = 330;
     for (int i = 0; i < 6; ++i) {
         ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     }
-    ASSERT_GT(dlg.m_nSrcX, 0);
+    ASSERT_GT(dlg.State().view.m_nSrcX, 0);
     viewer.Repaint();
     ClientCapture screen(dlg.m_hWnd);
-    WorkingPicturePixels picture(dlg.m_pImage);
+    WorkingPicturePixels picture(dlg.m_pImage.get());
     int matches = 0;
     int samples = 0;
     for (int gy = 1; gy < 20; ++gy) {
         for (int gx = 1; gx < 20; ++gx) {
-            int vx = dlg.m_nViewWidth * gx / 20;
-            int vy = dlg.m_nViewHeight * gy / 20;
-            int px = dlg.m_nSrcX + dlg.m_nSrcWidth * vx / dlg.m_nViewWidth;
-            int py = dlg.m_nSrcY + dlg.m_nSrcHeight * vy / dlg.m_nViewHeight;
+            int vx = dlg.State().area.m_nViewWidth * gx / 20;
+            int vy = dlg.State().area.m_nViewHeight * gy / 20;
+            int px = dlg.State().view.m_nSrcX +
+                     dlg.State().view.m_nSrcWidth * vx / dlg.State().area.m_nViewWidth;
+            int py = dlg.State().view.m_nSrcY +
+                     dlg.State().view.m_nSrcHeight * vy / dlg.State().area.m_nViewHeight;
             ++samples;
-            if (NearColour(screen.At(dlg.m_nViewX + vx, dlg.m_nViewY + vy), picture.At(px, py),
-                           40)) {
+            if (NearColour(
+                    screen.At(dlg.State().area.m_nViewX + vx, dlg.State().area.m_nViewY + vy),
+                    picture.At(px, py), 40)) {
                 ++matches;
             }
         }
@@ -330,7 +335,8 @@ WhiteMask ScreenCaptionMask(ViewerDlg& dlg) {
     WhiteMask mask;
     for (int y = 0; y < kCaptionBoxHeight; ++y) {
         for (int x = 0; x < kCaptionBoxWidth; ++x) {
-            mask.push_back(screen.At(dlg.m_nViewX + x, dlg.m_nViewY + y) == RGB(255, 255, 255));
+            mask.push_back(screen.At(dlg.State().area.m_nViewX + x,
+                                     dlg.State().area.m_nViewY + y) == RGB(255, 255, 255));
         }
     }
     return mask;
@@ -366,7 +372,7 @@ TEST_F(GreyPicture, CaptionReadsTheZoomOnScreen) {
     ViewerWindow viewer(m_path);
     ViewerDlg& dlg = viewer.Dlg();
     ::SendMessageW(dlg.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    ASSERT_EQ(dlg.m_fZoom, 0.9f);
+    ASSERT_EQ(dlg.State().view.m_fZoom, 0.9f);
     viewer.Repaint();
     WhiteMask shown = ScreenCaptionMask(dlg);
     // The caption is the reciprocal of the squared factor: 1 / 0.81 = 1.23.
@@ -381,8 +387,8 @@ TEST_F(GreyPicture, CaptionIsWhiteWithABlackOutlineAndAbsentWhilePrinting) {
     auto countCaptionPixels = [&](int* white, int* black) {
         ClientCapture screen(dlg.m_hWnd);
         *white = *black = 0;
-        for (int y = dlg.m_nViewY; y < dlg.m_nViewY + 30; ++y) {
-            for (int x = dlg.m_nViewX; x < dlg.m_nViewX + 80; ++x) {
+        for (int y = dlg.State().area.m_nViewY; y < dlg.State().area.m_nViewY + 30; ++y) {
+            for (int x = dlg.State().area.m_nViewX; x < dlg.State().area.m_nViewX + 80; ++x) {
                 COLORREF c = screen.At(x, y);
                 *white += c == RGB(255, 255, 255);
                 *black += c == RGB(0, 0, 0);
@@ -396,7 +402,7 @@ TEST_F(GreyPicture, CaptionIsWhiteWithABlackOutlineAndAbsentWhilePrinting) {
     EXPECT_GT(white, 20);
     EXPECT_GT(black, white) << "the outline is wider than the letters";
 
-    dlg.m_bPrinting = 1;
+    viewer.EditState().settings.m_bPrinting = 1;
     dlg.Invalidate(FALSE);
     viewer.Repaint();
     countCaptionPixels(&white, &black);
@@ -513,7 +519,7 @@ TEST(ViewerViewQuality, ChoiceSetsTheModeAndMovesTheFocusToTheHiddenZoomButton) 
         ::SendMessageW(hCombo, CB_SETCURSEL, index, 0);
         ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(hCombo));
-        EXPECT_EQ(dlg.m_nInterpolation, expected[index]);
+        EXPECT_EQ(dlg.State().settings.m_nInterpolation, expected[index]);
         EXPECT_EQ(::GetFocus(), viewer.Item(IDC_ZOOM_IN));
     }
 }
@@ -530,13 +536,14 @@ TEST(ViewerViewQuality, InterpolationModeReachesTheDrawing) {
         viewer.Click(IDC_ZOOM_IN);
     }
     auto blendedPixelsOnARow = [&](int mode) {
-        dlg.m_nInterpolation = mode;
+        viewer.EditState().settings.m_nInterpolation = mode;
         dlg.Invalidate(FALSE);
         viewer.Repaint();
         ClientCapture screen(dlg.m_hWnd);
         int blended = 0;
-        int y = dlg.m_nViewY + dlg.m_nViewHeight / 2;
-        for (int x = dlg.m_nViewX + 40; x < dlg.m_nViewX + dlg.m_nViewWidth; ++x) {
+        int y = dlg.State().area.m_nViewY + dlg.State().area.m_nViewHeight / 2;
+        for (int x = dlg.State().area.m_nViewX + 40;
+             x < dlg.State().area.m_nViewX + dlg.State().area.m_nViewWidth; ++x) {
             int g = GetGValue(screen.At(x, y));
             blended += g > 20 && g < 235;
         }

@@ -13,6 +13,8 @@ class ViewerWindow {
     ViewerWindow& operator=(const ViewerWindow&) = delete;
 
     ViewerDlg& Dlg() { return m_dlg; }
+    // The viewer's state, for a test that starts from one the controls cannot set.
+    ViewState& EditState() { return m_dlg.m_state; }
     bool Created() const { return m_created; }
     HWND Item(int nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
     // A control's client rectangle in the dialog's client coordinates.

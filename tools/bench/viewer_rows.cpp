@@ -2,6 +2,7 @@
 
 #include "gdiplus_image.h"
 #include "jpeg_encoder.h"
+#include "quality_levels.h"
 #include "resource.h"
 #include "still_check.h"
 #include "viewer_dlg.h"
@@ -63,14 +64,16 @@ void BareDraws(ViewerDlg& dlg) {
     for (bool picture : {false, true}) {
         GpGraphics* graphics = nullptr;
         DllExports::GdipCreateFromHDC(hDC, &graphics);
-        GpImageAttributes* attributes = NewGammaAttributes(dlg.m_fGamma);
+        GpImageAttributes* attributes = NewGammaAttributes(dlg.State().settings.m_fGamma);
         if (picture) {
             DllExports::GdipSetInterpolationMode(
-                graphics, static_cast<InterpolationMode>(dlg.m_nInterpolation));
+                graphics, static_cast<InterpolationMode>(dlg.State().settings.m_nInterpolation));
             DllExports::GdipDrawImageRectRectI(
-                graphics, dlg.m_pImage->Native(), dlg.m_nViewX, dlg.m_nViewY, dlg.m_nViewWidth,
-                dlg.m_nViewHeight, dlg.m_nSrcX, dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight,
-                UnitPixel, attributes, nullptr, nullptr);
+                graphics, dlg.m_pImage->Native(), dlg.State().area.m_nViewX,
+                dlg.State().area.m_nViewY, dlg.State().area.m_nViewWidth,
+                dlg.State().area.m_nViewHeight, dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY,
+                dlg.State().view.m_nSrcWidth, dlg.State().view.m_nSrcHeight, UnitPixel, attributes,
+                nullptr, nullptr);
         } else {
             DllExports::GdipDrawImageRectRectI(
                 graphics, dlg.m_pImage->Native(), thumb.left, thumb.top, thumb.right - thumb.left,
@@ -104,13 +107,14 @@ void BareExport(ViewerDlg& dlg, const std::wstring& temp, const std::wstring& ta
     UINT height = 0;
     DllExports::GdipGetImageWidth(picture, &width);
     DllExports::GdipGetImageHeight(picture, &height);
-    GpImageAttributes* attributes = NewGammaAttributes(dlg.m_fGamma);
+    GpImageAttributes* attributes = NewGammaAttributes(dlg.State().settings.m_fGamma);
     DllExports::GdipGetImageGraphicsContext(picture, &graphics);
-    DllExports::GdipSetInterpolationMode(graphics,
-                                         static_cast<InterpolationMode>(dlg.m_nInterpolation));
+    DllExports::GdipSetInterpolationMode(
+        graphics, static_cast<InterpolationMode>(dlg.State().settings.m_nInterpolation));
     DllExports::GdipDrawImageRectRectI(
-        graphics, picture, 0, 0, static_cast<INT>(width), static_cast<INT>(height), dlg.m_nSrcX,
-        dlg.m_nSrcY, dlg.m_nSrcWidth, dlg.m_nSrcHeight, UnitPixel, attributes, nullptr, nullptr);
+        graphics, picture, 0, 0, static_cast<INT>(width), static_cast<INT>(height),
+        dlg.State().view.m_nSrcX, dlg.State().view.m_nSrcY, dlg.State().view.m_nSrcWidth,
+        dlg.State().view.m_nSrcHeight, UnitPixel, attributes, nullptr, nullptr);
     DllExports::GdipSaveImageToFile(picture, target.c_str(), &jpeg, quality.Get());
     DllExports::GdipDeleteGraphics(graphics);
     DllExports::GdipDisposeImageAttributes(attributes);
@@ -168,15 +172,23 @@ class ModelessViewer {
     ViewerDlg m_dlg{nullptr};
 };
 
+// Picks an entry of the quality list as the user would.
+void ChooseQuality(ViewerDlg& dlg, int index) {
+    HWND hCombo = ::GetDlgItem(dlg.m_hWnd, IDC_QUALITY);
+    ::SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_QUALITY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(hCombo));
+}
+
 void AddPaintRows(ViewerDlg& dlg, int runs, std::vector<BenchRow>* rows) {
     static const struct {
-        int mode;
+        int index;
         const char* name;
-    } kQualities[] = {{3, "Paint, Fair Quality (bilinear)"},
-                      {7, "Paint, Good Quality (high-quality bicubic)"},
-                      {6, "Paint, Better Quality (high-quality bilinear)"}};
+    } kQualities[] = {{0, "Paint, Fair Quality (bilinear)"},
+                      {1, "Paint, Good Quality (high-quality bicubic)"},
+                      {2, "Paint, Better Quality (high-quality bilinear)"}};
     for (const auto& quality : kQualities) {
-        dlg.m_nInterpolation = quality.mode;
+        ChooseQuality(dlg, quality.index);
         rows->push_back(Alternate(
             quality.name, runs,
             [&](int) {
@@ -185,7 +197,7 @@ void AddPaintRows(ViewerDlg& dlg, int runs, std::vector<BenchRow>* rows) {
             },
             [&](int) { BareDraws(dlg); }));
     }
-    dlg.m_nInterpolation = 7;
+    ChooseQuality(dlg, DefaultQualityIndex());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "save_rules_properties.h"
 
-#include "export/command_file_rules.h"
-#include "export/file_name_rules.h"
-#include "export/jpeg_comment.h"
+#include "save/command_file_rules.h"
+#include "save/file_name_rules.h"
+#include "still/jpeg_comment.h"
 
 namespace {
 

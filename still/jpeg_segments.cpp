@@ -8,16 +8,18 @@ namespace {
 
 using namespace jpeg;
 
-bool IsRecordSegment(unsigned char marker) {
-    return marker == kComment || marker == kApplication1;
+bool IsRecordSegment(JpegMarker marker) {
+    return marker == JpegMarker::kComment || marker == JpegMarker::kApplication1;
 }
 
 } // namespace
 
 bool SplitJpeg(const std::string& jpeg, JpegParts* parts) {
     std::size_t size = jpeg.size();
-    if (size < 4 || ByteAt(jpeg, 0) != kMarker || ByteAt(jpeg, 1) != kStartOfImage ||
-        ByteAt(jpeg, size - 2) != kMarker || ByteAt(jpeg, size - 1) != kEndOfImage) {
+    if (size < 4 || MarkerAt(jpeg, 0) != JpegMarker::kPrefix ||
+        MarkerAt(jpeg, 1) != JpegMarker::kStartOfImage ||
+        MarkerAt(jpeg, size - 2) != JpegMarker::kPrefix ||
+        MarkerAt(jpeg, size - 1) != JpegMarker::kEndOfImage) {
         return false;
     }
     JpegParts result;
@@ -25,21 +27,21 @@ bool SplitJpeg(const std::string& jpeg, JpegParts* parts) {
     std::size_t at = 2;
     // Every segment before the scan carries its length; the scan runs to the end.
     while (true) {
-        if (at + 4 > size || ByteAt(jpeg, at) != kMarker) {
+        if (at + 4 > size || MarkerAt(jpeg, at) != JpegMarker::kPrefix) {
             return false;
         }
-        unsigned char marker = ByteAt(jpeg, at + 1);
+        JpegMarker marker = MarkerAt(jpeg, at + 1);
         std::size_t length = SegmentLength(jpeg, at);
         if (length < 2 || at + 2 + length > size) {
             return false;
         }
-        if (marker == kStartOfScan) {
+        if (marker == JpegMarker::kStartOfScan) {
             break;
         }
-        if (marker == kComment) {
+        if (marker == JpegMarker::kComment) {
             result.comment += jpeg.substr(at + 4, length - 2);
         }
-        if (marker == kApplication1) {
+        if (marker == JpegMarker::kApplication1) {
             result.application1.push_back(jpeg.substr(at, 2 + length));
         }
         if (!IsRecordSegment(marker)) {

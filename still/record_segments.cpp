@@ -2,24 +2,29 @@
 
 #include "exif_segment.h"
 #include "jpeg_comment.h"
+#include "jpeg_markers.h"
 #include "xmp_segment.h"
 
 namespace {
 
-// A segment's length field counts itself.
-constexpr std::size_t kLargestPayload = 0xFFFF - 2;
-const char kJfifStart[] = {'\xFF', '\xE0', '\0', '\0', 'J', 'F', 'I', 'F', '\0'};
+using namespace jpeg;
+
+// What a JFIF header's payload starts with, its terminating zero included.
+const char kJfifIdentifier[] = "JFIF";
 
 // Where the segment after the JFIF header starts, or right after the start marker when the
 // encoder wrote none.
 std::size_t AfterJfifHeader(const std::string& jpeg) {
-    if (jpeg.size() < 2 + sizeof kJfifStart || jpeg.compare(2, 2, kJfifStart, 2) != 0 ||
-        jpeg.compare(6, 5, kJfifStart + 4, 5) != 0) {
-        return 2;
+    constexpr std::size_t kHeader = 2;
+    if (jpeg.size() < kHeader + 4 + sizeof kJfifIdentifier ||
+        MarkerAt(jpeg, kHeader) != JpegMarker::kPrefix ||
+        MarkerAt(jpeg, kHeader + 1) != JpegMarker::kFirstApplication ||
+        jpeg.compare(kHeader + 4, sizeof kJfifIdentifier, kJfifIdentifier,
+                     sizeof kJfifIdentifier) != 0) {
+        return kHeader;
     }
-    std::size_t length =
-        (static_cast<unsigned char>(jpeg[4]) << 8) | static_cast<unsigned char>(jpeg[5]);
-    return 2 + 2 + length <= jpeg.size() ? 2 + 2 + length : 2;
+    std::size_t end = kHeader + 2 + SegmentLength(jpeg, kHeader);
+    return end <= jpeg.size() ? end : kHeader;
 }
 
 // Whether an APP1 segment's payload starts with the identifier and its terminating zero.
@@ -29,16 +34,6 @@ bool Carries(const std::string& segment, const char (&identifier)[size]) {
 }
 
 } // namespace
-
-std::string Application1Segment(const std::string& payload) {
-    if (payload.size() > kLargestPayload) {
-        return std::string();
-    }
-    std::size_t length = payload.size() + 2;
-    return std::string{'\xFF', '\xE1', static_cast<char>(length >> 8),
-                       static_cast<char>(length & 0xFF)} +
-           payload;
-}
 
 bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record,
                           std::string* result) {

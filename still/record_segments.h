@@ -15,6 +15,3 @@ bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record, s
 // the record does; a still without copies, saved before they were made, has none.
 std::vector<std::string> DisagreeingCopies(const std::vector<std::string>& application1,
                                            const ExportRecord& record);
-
-// An APP1 segment around the payload, marker included; empty when the payload is too long.
-std::string Application1Segment(const std::string& payload);

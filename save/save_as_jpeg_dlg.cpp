@@ -2,7 +2,6 @@
 
 #include "file_name_rules.h"
 #include "resource.h"
-#include "viewer_app.h"
 
 namespace {
 
@@ -24,12 +23,8 @@ CString ListBoxText(HWND hList, int index) {
 BEGIN_MESSAGE_MAP(SaveAsJpegDlg, CDialog)
 ON_LBN_SELCHANGE(IDC_DRIVE_LABELS, OnHiddenListChange)
 ON_EN_CHANGE(IDC_FILE_NAME, OnFileNameChange)
-ON_LBN_SELCHANGE(IDC_FOLDER_LIST, OnIgnoredNotification)
 ON_LBN_DBLCLK(IDC_FOLDER_LIST, OnFolderListDoubleClick)
 ON_BN_CLICKED(IDC_SAVE, OnSave)
-ON_EN_SETFOCUS(IDC_FILE_NAME, OnIgnoredNotification)
-ON_WM_KEYDOWN()
-ON_CBN_EDITCHANGE(IDC_DRIVES, OnIgnoredNotification)
 ON_CBN_SELCHANGE(IDC_DRIVES, OnDriveChange)
 END_MESSAGE_MAP()
 
@@ -50,20 +45,13 @@ BOOL SaveAsJpegDlg::OnInitDialog() {
     return CDialog::OnInitDialog();
 }
 
-void SaveAsJpegDlg::OnOK() {
-    CDialog::OnOK();
-}
-
 void SaveAsJpegDlg::OnHiddenListChange() {
-    ::SendDlgItemMessageW(m_hWnd, IDC_DRIVE_LABELS, LB_GETCURSEL, 0, 0);
     ListFolder();
 }
 
 void SaveAsJpegDlg::OnFileNameChange() {
     UpdateData(TRUE);
 }
-
-void SaveAsJpegDlg::OnIgnoredNotification() {}
 
 void SaveAsJpegDlg::ListFolder() {
     CString folder = m_strFolder;
@@ -109,7 +97,7 @@ void SaveAsJpegDlg::OnSave() {
             return;
         }
     }
-    theApp.m_strSavePath = m_strFolder + m_strFileName;
+    m_strPath = m_strFolder + m_strFileName;
     StoreSaveFolder();
     OnOK();
 }

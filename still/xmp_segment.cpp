@@ -1,6 +1,6 @@
 #include "xmp_segment.h"
 
-#include "record_segments.h"
+#include "jpeg_segment_writer.h"
 #include "record_summary.h"
 
 #include <cstdio>
@@ -101,6 +101,6 @@ std::string XmpPacket(const ExportRecord& record) {
 }
 
 std::string XmpSegment(const ExportRecord& record) {
-    return Application1Segment(std::string(kXmpIdentifier, sizeof kXmpIdentifier) +
-                               XmpPacket(record));
+    return JpegSegment(JpegMarker::kApplication1,
+                       std::string(kXmpIdentifier, sizeof kXmpIdentifier) + XmpPacket(record));
 }

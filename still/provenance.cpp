@@ -1,5 +1,7 @@
 #include "provenance.h"
 
+#include "quality_levels.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,21 +9,6 @@ namespace {
 
 int Scale(int value, int from, int to) {
     return from > 0 ? static_cast<int>(static_cast<std::int64_t>(value) * to / from) : 0;
-}
-
-const char* InterpolationName(int mode) {
-    switch (mode) {
-    case 3:
-        return "bilinear";
-    case 5:
-        return "nearest neighbour";
-    case 6:
-        return "high-quality bilinear";
-    case 7:
-        return "high-quality bicubic";
-    default:
-        return "other";
-    }
 }
 
 } // namespace
@@ -40,7 +27,7 @@ std::string RoundedGammaText(float gamma) {
 }
 
 std::string InterpolationText(int mode) {
-    return std::to_string(mode) + " (" + InterpolationName(mode) + ")";
+    return std::to_string(mode) + " (" + InterpolationWording(mode) + ")";
 }
 
 PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeight, int sourceWidth,

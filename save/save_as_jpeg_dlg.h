@@ -1,6 +1,6 @@
 // The Save-As dialog: a drive from the permitted ones, a look at its JPEG files, and a file name.
-// It checks the name, asks before a file is replaced, and on OK publishes the full path in the
-// application object and remembers the folder.
+// It checks the name, asks before a file is replaced, and on OK gives the full path and remembers
+// the folder.
 #pragma once
 
 #include "afxwin.h"
@@ -8,6 +8,9 @@
 class SaveAsJpegDlg : public CDialog {
   public:
     explicit SaveAsJpegDlg(CWnd* pParent);
+
+    // The full path chosen, once DoModal has returned IDOK; empty otherwise.
+    const CString& Path() const { return m_strPath; }
 
     CStringArray m_arrDriveRoots;
     CString m_strFileName;
@@ -17,11 +20,9 @@ class SaveAsJpegDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
     void OnHiddenListChange();
     void OnFileNameChange();
-    void OnIgnoredNotification();
     void OnFolderListDoubleClick();
     void OnSave();
     void OnDriveChange();
@@ -42,4 +43,6 @@ class SaveAsJpegDlg : public CDialog {
   private:
     void AddDrive(const CString& label, const CString& root);
     bool ExistsOnDisk(const CString& name) const;
+
+    CString m_strPath;
 };

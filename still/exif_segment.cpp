@@ -1,6 +1,6 @@
 #include "exif_segment.h"
 
-#include "record_segments.h"
+#include "jpeg_segment_writer.h"
 #include "record_summary.h"
 #include "utf16_text.h"
 
@@ -180,5 +180,6 @@ std::string ExifSegment(const ExportRecord& record) {
     std::string tiff = "II" + Le16(42) + Le32(kTiffHeaderSize) +
                        MainIfd(record, static_cast<std::uint32_t>(exifAt)).Write(kTiffHeaderSize) +
                        ExifIfd(record).Write(exifAt);
-    return Application1Segment(std::string(kExifIdentifier, sizeof kExifIdentifier) + tiff);
+    return JpegSegment(JpegMarker::kApplication1,
+                       std::string(kExifIdentifier, sizeof kExifIdentifier) + tiff);
 }
