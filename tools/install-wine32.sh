@@ -21,8 +21,14 @@ PACKAGES=(wine32 libcups2 libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3 l
 
 die() { echo "install-wine32.sh: $*" >&2; exit 1; }
 
-[ -f "$STAMP" ] && [ "$(head -n 1 "$STAMP")" = "$STAMP_VERSION" ] && exit 0
+stamp_ok() { [ -f "$STAMP" ] && [ "$(head -n 1 "$STAMP")" = "$STAMP_VERSION" ]; }
+stamp_ok && exit 0
 [ "$(id -u)" = 0 ] || die "the 32-bit Wine is missing; run as root"
+mkdir -p "$(dirname "$ROOT")"
+# Test runs of several checkouts may start at once: one makes the root, the others wait for it.
+exec {lockfd}>"$ROOT.lock"
+flock -w 900 "$lockfd" || die "timed out waiting for another install of $ROOT"
+stamp_ok && exit 0
 start=$SECONDS
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,5 +1,6 @@
 #include "image_magick.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -79,16 +80,21 @@ std::string ShellQuoted(const std::string& word) {
 // a final name only when it is done, and a marker when it failed.
 bool RunHostCommand(const std::string& commandLine, std::string* output) {
     static int counter = 0;
+    // Process ids start again with every session: the clock keeps a late marker of an earlier
+    // session's command from answering for this one.
     std::wstring stem = TempPath(L"stillview-host-" + std::to_wstring(::GetCurrentProcessId()) +
-                                 L"-" + std::to_wstring(++counter));
+                                 L"-" + std::to_wstring(::GetTickCount()) + L"-" +
+                                 std::to_wstring(++counter));
     std::wstring script = stem + L".sh";
     std::wstring done = stem + L".out";
     std::wstring failed = stem + L".failed";
     std::string out = HostPath(done);
     {
         std::ofstream file(script.c_str(), std::ios::binary);
-        file << "(" << commandLine << ") >" << ShellQuoted(out + ".part") << " && mv "
-             << ShellQuoted(out + ".part") << " " << ShellQuoted(out) << " || touch "
+        // What the command said on failure ends up in the marker, for the test's log.
+        file << "(" << commandLine << ") >" << ShellQuoted(out + ".part") << " 2>"
+             << ShellQuoted(out + ".err") << " && mv " << ShellQuoted(out + ".part") << " "
+             << ShellQuoted(out) << " || mv " << ShellQuoted(out + ".err") << " "
              << ShellQuoted(HostPath(failed)) << "\n";
     }
     std::string hostScript = HostPath(script);
@@ -112,7 +118,11 @@ bool RunHostCommand(const std::string& commandLine, std::string* output) {
     if (ok && output != nullptr) {
         *output = ReadWholeFile(done);
     }
-    for (const std::wstring& file : {script, done, failed}) {
+    if (!ok) {
+        std::fprintf(stderr, "host command failed: %s\n%s\n", commandLine.c_str(),
+                     ReadWholeFile(failed).c_str());
+    }
+    for (const std::wstring& file : {script, done, done + L".err", failed}) {
         ::DeleteFileW(file.c_str());
     }
     return ok;

@@ -130,7 +130,8 @@ t=$(now)
 out=$(session -- bash "$WORK/drives.sh" "$H" "$PROBE" "$WORK/drives")
 echo "$out" | sed 's/^/    /'
 check_drive() {
-    echo "$out" | grep -qxF "$1" && ok "drive $1" || bad "drive: no line '$1'"
+    # Not through a pipe: grep -q leaves early, and under pipefail echo's broken pipe would fail.
+    grep -qxF "$1" <<<"$out" && ok "drive $1" || bad "drive: no line '$1'"
 }
 check_drive "a: type=2 label=PICS "
 check_drive "e: type=5 label= "
@@ -155,8 +156,8 @@ if [ "$(id -u)" = 0 ]; then
             "$1/wine-exe.sh" "$2" write "F:\\big.bin" 1000000
             echo "big rc=$?"
             "$1/wine-drive.sh" remove f' _ "$H" "$PROBE" "$WORK/full" | tr -d '\r')
-        echo "$out" | grep -qx 'small rc=0' && ok "small write to the 40k disk works" || bad "small write failed: $out"
-        echo "$out" | grep -qx 'write_error=112' && echo "$out" | grep -qx 'big rc=2' &&
+        grep -qx 'small rc=0' <<<"$out" && ok "small write to the 40k disk works" || bad "small write failed: $out"
+        grep -qx 'write_error=112' <<<"$out" && grep -qx 'big rc=2' <<<"$out" &&
             ok "large write fails with ERROR_DISK_FULL (112)" || bad "large write: $out"
         "$H/full-disk.sh" umount "$WORK/full" && "$H/full-disk.sh" umount "$WORK/full" &&
             ! mountpoint -q "$WORK/full" && { full_mounted=; ok "full disk unmounted (twice)"; } ||
