@@ -8,8 +8,9 @@ target_link_libraries(bench_floor PRIVATE gdiplus)
 add_executable(bench_dialog_floor WIN32 tools/bench/dialog_floor.cpp tools/bench/floor_parts.cpp
   ${PRODUCT_RESOURCES})
 target_include_directories(bench_dialog_floor PRIVATE res)
+set_target_properties(bench_dialog_floor PROPERTIES STILLVIEW_DELAY_LOAD ON)
 add_dependencies(bench_dialog_floor delay_load_libraries)
-target_link_libraries(bench_dialog_floor PRIVATE gdiplus ${DELAY_LOADED_LIBRARIES})
+target_link_libraries(bench_dialog_floor PRIVATE gdiplus stillview_lazy_dlls)
 
 add_executable(stillview_bench
   app/the_app.cpp

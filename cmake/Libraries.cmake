@@ -32,12 +32,13 @@ endfunction()
 if(WIN32)
   # The DLLs that cmake/DelayLoad.cmake makes lazily loading import libraries for. An executable
   # with the property STILLVIEW_DELAY_LOAD gets those libraries ahead of the DLLs' own, placed
-  # after every library that calls them so that the calls reach them.
+  # after every library that calls them so that the calls reach them, and keeps their stubs.
   add_library(stillview_lazy_dlls INTERFACE)
+  set(delay_load "$<BOOL:$<TARGET_PROPERTY:STILLVIEW_DELAY_LOAD>>")
   foreach(library ${DELAY_LOADED_LIBRARIES})
-    target_link_libraries(stillview_lazy_dlls INTERFACE
-      "$<$<BOOL:$<TARGET_PROPERTY:STILLVIEW_DELAY_LOAD>>:${library}>")
+    target_link_libraries(stillview_lazy_dlls INTERFACE "$<${delay_load}:${library}>")
   endforeach()
+  target_link_options(stillview_lazy_dlls INTERFACE "$<${delay_load}:${DELAY_LOAD_STUB_ROOTS}>")
   target_link_libraries(stillview_lazy_dlls INTERFACE comdlg32 bcrypt version comctl32)
 endif()
 

@@ -34,7 +34,6 @@ add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODU
 set_target_properties(StillView PROPERTIES STILLVIEW_DELAY_LOAD ON)
 add_dependencies(StillView delay_load_libraries)
 target_link_libraries(StillView PRIVATE stillview_viewer)
-target_link_options(StillView PRIVATE ${DELAY_LOAD_STUB_ROOTS})
 
 # The verifier: a console program that repeats a saved still through the same export code.
 add_executable(StillVerify verify/still_verify_main.cpp verify/still_verify.rc)
