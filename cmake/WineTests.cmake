@@ -17,10 +17,16 @@ add_test(NAME wine_prefix COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_PREFIX_DI
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300
   ENVIRONMENT STILLVIEW_WINE_ARCH=${WINE_ARCH})
 
+# Tests that print share the one PDF queue, and the folder its printouts land in, with the other
+# build tree's tests running at the same time; some turn the queue away or clear the folder. They
+# take the printer in turn.
+set(PRINTER_LOCK flock -w 1800 /tmp/stillview-printer.lock)
+
 # add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [LABEL <label>])
-# With HOST_SCRIPT the command is a host script that starts Windows programs itself.
+# With HOST_SCRIPT the command is a host script that starts Windows programs itself; with PRINTS
+# the test takes the printer first.
 function(add_wine_test)
-  cmake_parse_arguments(T "HOST_SCRIPT" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "HOST_SCRIPT;PRINTS" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
   set(session_args)
   if(T_SCREEN)
     list(APPEND session_args --screen ${T_SCREEN})
@@ -32,13 +38,19 @@ function(add_wine_test)
   if(T_HOST_SCRIPT)
     set(runner)
   endif()
+  set(printer)
+  set(timeout 300)
+  if(T_PRINTS)
+    set(printer ${PRINTER_LOCK})
+    set(timeout 600)
+  endif()
   add_test(NAME ${T_NAME}
-    COMMAND ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${runner} ${T_COMMAND})
+    COMMAND ${printer} ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${runner} ${T_COMMAND})
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS ${T_LABEL}
     FIXTURES_REQUIRED wine
     RESOURCE_LOCK wine_session
-    TIMEOUT 300
+    TIMEOUT ${timeout}
     ENVIRONMENT "STILLVIEW_WINE_ARCH=${WINE_ARCH};STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
@@ -99,13 +111,14 @@ foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState 
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
 # Saves among the random actions fill a small disk.
-add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT LABEL wine
+add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT PRINTS LABEL wine
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/with-small-disk.sh 160k $<TARGET_FILE:wine_tests>
   --gtest_filter=ViewerRandomUse.*)
 add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
   COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerLayout.* LABEL wine)
 # Prints to the harness's PDF queue and reads the printout back.
-add_wine_test(NAME wine.ViewerPrint COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.* LABEL wine)
+add_wine_test(NAME wine.ViewerPrint PRINTS COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.*
+  LABEL wine)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
@@ -133,8 +146,8 @@ include(cmake/Package.cmake)
 # The harness itself: screen sizes, languages, drive types and labels, a full disk and a printed
 # page, checked against a real Wine with a prefix of its own.
 add_test(NAME harness.selftest
-  COMMAND bash ${HARNESS_DIR}/probe/selftest.sh ${CMAKE_BINARY_DIR}/harness-selftest)
+  COMMAND ${PRINTER_LOCK} bash ${HARNESS_DIR}/probe/selftest.sh ${CMAKE_BINARY_DIR}/harness-selftest)
 # Serial with the other Wine tests in one ctest run; tools/run-tests.sh runs it in a ctest of
 # its own beside them, as it uses a prefix and displays of its own.
-set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 600
+set_tests_properties(harness.selftest PROPERTIES LABELS harness TIMEOUT 900
   RESOURCE_LOCK wine_session)

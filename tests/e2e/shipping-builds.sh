@@ -15,6 +15,8 @@ version=$(head -n 1 "$root/VERSION")
 work=$(mktemp -d "${TMPDIR:-/tmp}/stillview-shipping.XXXXXX")
 medium=$work/medium
 pdfs=$("$harness/cups-start.sh")
+# The end-to-end test program of each build tree.
+declare -A TEST_PROGRAM=([win32]=$build_root/win32/e2e32_tests.exe [win64]=$build_root/win64/e2e_tests.exe)
 # Where the zip puts each build.
 declare -A FOLDER=([win32]=$medium [win64]=$medium/x64)
 
@@ -40,7 +42,7 @@ for build in win32 win64; do
     folder=${FOLDER[$build]}
     started=$work/started-$build
     touch "$started"
-    in_session $build "$root/tests/e2e/packaged-viewer.sh" "$build_root/$build/e2e_tests.exe" \
+    in_session $build "$root/tests/e2e/packaged-viewer.sh" "${TEST_PROGRAM[$build]}" \
         "$folder/StillView.exe" "$work/$build"
     still=$work/$build/PLATE.JPG
     [ -f "$still" ] || fail "the $build viewer saved nothing on F:"
