@@ -103,6 +103,7 @@ stillview_library(stillview_still FOLDER still
     still/record_segments.cpp
     still/record_summary.cpp
     still/utf16_text.cpp
+    still/view_steps.cpp
     still/xmp_segment.cpp
   WINDOWS
     still/jpeg_encoder.cpp
