@@ -139,9 +139,14 @@ stillview_library(stillview_print FOLDER print
     print/window_print.cpp
   USES stillview_still stillview_framework stillview_resources)
 
-# The verifier's check of a saved still, by repeating it.
+# The verifier's check of a saved still, by rebuilding it from its record and its source.
 stillview_library(stillview_verify FOLDER verify
   PORTABLE
+    verify/exif_fields.cpp
+    verify/line_changes.cpp
+    verify/producible_values.cpp
+    verify/shown_text.cpp
+    verify/still_comparison.cpp
     verify/verification.cpp
   WINDOWS
     verify/still_check.cpp
