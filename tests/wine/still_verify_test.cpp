@@ -417,11 +417,12 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     EXPECT_EQ(run.exitCode, 2u);
     EXPECT_NE(run.output.find("CANNOT VERIFY: the source cannot be read: "), std::string::npos)
         << run.output;
-    run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " + Quoted(plate) + L" " +
-                      Quoted(folder.Path(L"MISSING.JPG")));
+    run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " +
+                      Quoted(folder.Path(L"MISSING.JPG")) + L" " + Quoted(plate));
     EXPECT_EQ(run.exitCode, 2u) << "the worst of several";
+    EXPECT_NE(run.output.find("CANNOT VERIFY: the export cannot be read\n"), std::string::npos);
     EXPECT_NE(run.output.find("\nVERIFIED: identical file\n"), std::string::npos)
-        << "the still before the missing one is checked\n"
+        << "the still after the missing one is checked\n"
         << run.output;
 
     struct Usage {
