@@ -262,16 +262,16 @@ std::string ReportText(const Verification& v) {
 
 std::string ReportJson(const Verification& v) {
     std::vector<std::string> checked;
+    std::vector<std::string> stated;
     if (v.recordRead) {
         for (const ReportLine& line : CheckableLines(v)) {
             if (LineChecked(v, line.key)) {
                 checked.push_back(line.key);
             }
         }
-    }
-    std::vector<std::string> stated;
-    for (const ReportLine& line : StatedLines(v.record)) {
-        stated.push_back(line.key);
+        for (const ReportLine& line : StatedLines(v.record)) {
+            stated.push_back(line.key);
+        }
     }
     Verdict verdict = v.Outcome();
     std::string verdictLine = VerdictLine(v);
@@ -288,7 +288,7 @@ std::string ReportJson(const Verification& v) {
     json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(RulesName(v.rules)));
     json += ", \"record\": " + JsonRecord(v);
     json += ", \"checked\": " + JsonList(checked);
-    json += ", \"stated\": " + JsonOrNull(v.recordRead, JsonList(stated));
+    json += ", \"stated\": " + JsonList(stated);
     json += ", \"source_checked\": " + JsonOrNull(!v.sourcePath.empty(), JsonString(v.sourcePath));
     json += ", \"source_bytes\": " + JsonOrNull(v.sourceRead, Number(v.sourceBytes));
     json += ", \"source_sha256\": " + JsonOrNull(v.sourceRead, JsonString(v.sourceSha256));
