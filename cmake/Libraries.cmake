@@ -104,6 +104,7 @@ stillview_library(stillview_still FOLDER still
     still/record_segments.cpp
     still/record_summary.cpp
     still/utf16_text.cpp
+    still/view_steps.cpp
     still/xmp_segment.cpp
   WINDOWS
     still/jpeg_encoder.cpp
@@ -139,9 +140,14 @@ stillview_library(stillview_print FOLDER print
     print/window_print.cpp
   USES stillview_still stillview_framework stillview_resources)
 
-# The verifier's check of a saved still, by repeating it.
+# The verifier's check of a saved still, by rebuilding it from its record and its source.
 stillview_library(stillview_verify FOLDER verify
   PORTABLE
+    verify/exif_fields.cpp
+    verify/line_changes.cpp
+    verify/producible_values.cpp
+    verify/shown_text.cpp
+    verify/still_comparison.cpp
     verify/verification.cpp
   WINDOWS
     verify/still_check.cpp

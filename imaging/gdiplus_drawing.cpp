@@ -16,8 +16,8 @@ GdiplusGraphics::~GdiplusGraphics() {
     }
 }
 
-void GdiplusGraphics::SetInterpolationMode(int mode) {
-    DllExports::GdipSetInterpolationMode(m_graphics, static_cast<InterpolationMode>(mode));
+GpStatus GdiplusGraphics::SetInterpolationMode(int mode) {
+    return DllExports::GdipSetInterpolationMode(m_graphics, static_cast<InterpolationMode>(mode));
 }
 
 GpStatus GdiplusGraphics::DrawImage(GdiplusImage& image, const RECT& destination,

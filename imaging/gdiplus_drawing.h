@@ -14,7 +14,7 @@ class GdiplusGraphics {
     GdiplusGraphics& operator=(const GdiplusGraphics&) = delete;
 
     Gdiplus::GpGraphics* Native() const { return m_graphics; }
-    void SetInterpolationMode(int mode);
+    Gdiplus::GpStatus SetInterpolationMode(int mode);
     // Stretches the source rectangle of the image over the destination, in pixel units; the
     // status goes to the image's record.
     Gdiplus::GpStatus DrawImage(GdiplusImage& image, const RECT& destination, const RECT& source,

@@ -58,16 +58,30 @@ std::string FixedFileVersion(const std::vector<BYTE>& info) {
     return text;
 }
 
+std::vector<BYTE> OwnVersionInfo() {
+    wchar_t module[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+    return VersionInfoOf(module);
+}
+
 } // namespace
 
 std::string ProgramNameAndVersion() {
-    wchar_t module[MAX_PATH] = L"";
-    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::vector<BYTE> info = VersionInfoOf(module);
+    std::vector<BYTE> info = OwnVersionInfo();
     if (info.empty()) {
         return "StillView";
     }
     return VersionText(info, L"ProductName") + " " + VersionText(info, L"ProductVersion");
+}
+
+std::string ExecutableNameVersionAndBuild() {
+    std::vector<BYTE> info = OwnVersionInfo();
+    std::string build = sizeof(void*) == 8 ? "64-bit build" : "32-bit build";
+    if (info.empty()) {
+        return "(version unknown), " + build;
+    }
+    return VersionText(info, L"InternalName") + " " + VersionText(info, L"ProductVersion") + ", " +
+           build;
 }
 
 std::string ImagingLibraryVersion() {

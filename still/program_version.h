@@ -4,7 +4,9 @@
 
 #include <string>
 
-// "StillView 1.0.0.1"
+// "StillView 1.0.0.1": the product, as a still's record names it.
 std::string ProgramNameAndVersion();
+// "StillVerify 1.0.0.1, 64-bit build": this executable's own name, version and build.
+std::string ExecutableNameVersionAndBuild();
 // "gdiplus.dll 5.1.3102.2180"; "gdiplus.dll (version unknown)" when it cannot be read.
 std::string ImagingLibraryVersion();

@@ -40,7 +40,7 @@ PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeigh
     return source;
 }
 
-std::string ProvenanceText(const ExportRecord& r) {
+std::string ProvenanceText(const ExportRecord& r, StillRules rules) {
     char number[64];
     std::string text;
     text += "program: " + r.program + "\n";
@@ -57,6 +57,9 @@ std::string ProvenanceText(const ExportRecord& r) {
     text += "gamma: " + RoundedGammaText(r.gamma) + "\n";
     text += "interpolation: " + InterpolationText(r.interpolation) + "\n";
     text += "exported: " + r.exportedAt + "\n";
+    if (rules == StillRules::kFirstRecord) {
+        return text;
+    }
     // What repeating the export needs beyond the lines above, each exact when read back.
     std::snprintf(number, sizeof number, "%.9g", static_cast<double>(r.gamma));
     text += std::string("gamma exact: ") + number + "\n";

@@ -29,12 +29,18 @@ struct ExportRecord {
     std::string exportedAt;
 };
 
+// How a version of the program wrote its stills. The first carried the record's first ten lines
+// in a comment alone; since then the record also holds what repeating the export needs and has
+// copies in EXIF and XMP.
+enum class StillRules { kFirstRecord, kRecordWithCopies };
+
 // The view's rectangle in the original picture's pixels: each edge scaled by the ratio of the
 // sizes, multiplied first and divided last.
 PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeight, int sourceWidth,
                        int sourceHeight);
 
-std::string ProvenanceText(const ExportRecord& record);
+std::string ProvenanceText(const ExportRecord& record,
+                           StillRules rules = StillRules::kRecordWithCopies);
 
 // The pieces of the record's lines that other copies of it repeat.
 // "x 132 y 48 width 512 height 420 of 704 x 576"

@@ -106,24 +106,28 @@ class Reader {
         }
     }
 
-    // Reads a line that older records lack; when it is missing, says so and what stands in.
-    template <typename Parse> void Optional(const char* key, Parse parse, const char* missing) {
+    // Reads a line that the first records lack; the value in the record stays when it is
+    // missing.
+    template <typename Parse> void Optional(const char* key, Parse parse) {
         if (!m_reading.problem.empty()) {
             return;
         }
         auto line = m_lines.find(key);
         if (line == m_lines.end()) {
-            m_reading.lacking.push_back(missing);
+            ++m_missingOptional;
         } else if (!parse(line->second)) {
             m_reading.problem = std::string("the record's \"") + key + "\" line is malformed";
         }
     }
+
+    int MissingOptional() const { return m_missingOptional; }
 
     RecordReading& Reading() { return m_reading; }
 
   private:
     Lines m_lines;
     RecordReading m_reading;
+    int m_missingOptional = 0;
 };
 
 } // namespace
@@ -159,12 +163,13 @@ RecordReading ReadRecord(const std::string& text) {
     reader.Required("interpolation",
                     [&](const std::string& v) { return ReadInterpolation(v, &r.interpolation); });
     reader.Required("exported", copy(&r.exportedAt));
-    reader.Optional(
-        "gamma exact", [&](const std::string& v) { return ReadFloat(v, &r.gamma); },
-        "the exact gamma (the rounded one is used)");
-    reader.Optional(
-        "jpeg quality", [&](const std::string& v) { return ReadQuality(v, &r.jpegQuality); },
-        "the JPEG quality (100 is assumed)");
-    reader.Optional("imaging library", copy(&r.imagingLibrary), "the imaging library's version");
+    reader.Optional("gamma exact", [&](const std::string& v) { return ReadFloat(v, &r.gamma); });
+    reader.Optional("jpeg quality",
+                    [&](const std::string& v) { return ReadQuality(v, &r.jpegQuality); });
+    reader.Optional("imaging library", copy(&r.imagingLibrary));
+    constexpr int kLinesAddedSinceTheFirst = 3;
+    if (reader.MissingOptional() == kLinesAddedSinceTheFirst) {
+        reader.Reading().rules = StillRules::kFirstRecord;
+    }
     return reader.Reading();
 }

@@ -4,15 +4,14 @@
 #include "provenance.h"
 
 #include <string>
-#include <vector>
 
 struct RecordReading {
     ExportRecord record;
     // Empty when the record could be read; otherwise what is wrong with it.
     std::string problem;
-    // What a record written by an earlier version leaves out, in its own words; the values the
-    // repeat then assumes are already in the record.
-    std::vector<std::string> lacking;
+    // The rules of the version that wrote it: a record without any of the lines added later
+    // is one of the first, whose gamma is the rounded one and whose quality was always 100.
+    StillRules rules = StillRules::kRecordWithCopies;
 };
 
 RecordReading ReadRecord(const std::string& text);

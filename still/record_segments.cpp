@@ -27,39 +27,21 @@ std::size_t AfterJfifHeader(const std::string& jpeg) {
     return end <= jpeg.size() ? end : kHeader;
 }
 
-// Whether an APP1 segment's payload starts with the identifier and its terminating zero.
-template <std::size_t size>
-bool Carries(const std::string& segment, const char (&identifier)[size]) {
-    return segment.size() >= 4 + size && segment.compare(4, size, identifier, size) == 0;
-}
-
 } // namespace
 
-bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record,
-                          std::string* result) {
+bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record, std::string* result,
+                          StillRules rules) {
+    if (rules == StillRules::kFirstRecord) {
+        return InsertJpegComment(jpeg, ProvenanceText(record, rules), result);
+    }
     std::string exif = ExifSegment(record);
     std::string xmp = XmpSegment(record);
     std::string withComment;
     if (exif.empty() || xmp.empty() ||
-        !InsertJpegComment(jpeg, ProvenanceText(record), &withComment)) {
+        !InsertJpegComment(jpeg, ProvenanceText(record, rules), &withComment)) {
         return false;
     }
     std::size_t at = AfterJfifHeader(withComment);
     *result = withComment.substr(0, at) + exif + xmp + withComment.substr(at);
     return true;
-}
-
-std::vector<std::string> DisagreeingCopies(const std::vector<std::string>& application1,
-                                           const ExportRecord& record) {
-    const std::string exif = ExifSegment(record);
-    const std::string xmp = XmpSegment(record);
-    std::vector<std::string> disagreeing;
-    for (const std::string& segment : application1) {
-        if (Carries(segment, kExifIdentifier) && segment != exif) {
-            disagreeing.push_back("EXIF");
-        } else if (Carries(segment, kXmpIdentifier) && segment != xmp) {
-            disagreeing.push_back("XMP");
-        }
-    }
-    return disagreeing;
 }

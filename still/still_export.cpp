@@ -19,10 +19,9 @@ bool RenderView(GdiplusImage& picture, const ExportRecord& record) {
     int height = static_cast<int>(picture.Height());
     GammaAttributes attributes(record.gamma);
     GdiplusGraphics graphics(picture);
-    if (graphics.Native() == nullptr) {
+    if (graphics.Native() == nullptr || graphics.SetInterpolationMode(record.interpolation) != Ok) {
         return false;
     }
-    graphics.SetInterpolationMode(record.interpolation);
     const PixelRect& view = record.view;
     RECT whole = {0, 0, width, height};
     RECT shown = {view.x, view.y, view.x + view.width, view.y + view.height};
@@ -32,7 +31,7 @@ bool RenderView(GdiplusImage& picture, const ExportRecord& record) {
 } // namespace
 
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
-                 std::string* jpeg) {
+                 std::string* jpeg, StillRules rules) {
     CLSID encoder;
     if (FindEncoderByMimeType(L"image/jpeg", &encoder) < 0) {
         return false;
@@ -47,5 +46,5 @@ bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::w
     }
     std::string encoded;
     return reloaded->SaveToMemory(encoder, quality.Get(), &encoded) == Ok &&
-           InsertRecordSegments(encoded, record, jpeg);
+           InsertRecordSegments(encoded, record, jpeg, rules);
 }

@@ -19,20 +19,24 @@ struct Arguments {
     std::vector<std::wstring> exports;
 };
 
-bool ParseArguments(int argc, wchar_t** argv, Arguments* arguments) {
+// What is wrong with the command line; empty when nothing is.
+std::string ParseArguments(int argc, wchar_t** argv, Arguments* arguments) {
     for (int i = 1; i < argc; ++i) {
         std::wstring argument = argv[i];
         if (argument == L"--json") {
             arguments->json = true;
-        } else if (argument == L"--source" && i + 1 < argc) {
+        } else if (argument == L"--source") {
+            if (i + 1 == argc) {
+                return "--source needs the source's path";
+            }
             arguments->source = argv[++i];
         } else if (argument.rfind(L"--", 0) == 0) {
-            return false;
+            return "unknown option " + Utf8(argument);
         } else {
             arguments->exports.push_back(argument);
         }
     }
-    return !arguments->exports.empty();
+    return arguments->exports.empty() ? "no still to check" : "";
 }
 
 void Write(DWORD stream, const std::string& utf8) {
@@ -70,8 +74,9 @@ class ScratchFile {
 int wmain(int argc, wchar_t** argv) {
     ::SetConsoleOutputCP(CP_UTF8);
     Arguments arguments;
-    if (!ParseArguments(argc, argv, &arguments)) {
-        Write(STD_ERROR_HANDLE, kUsage);
+    std::string wrong = ParseArguments(argc, argv, &arguments);
+    if (!wrong.empty()) {
+        Write(STD_ERROR_HANDLE, "StillVerify: " + wrong + "\n" + kUsage);
         return static_cast<int>(Verdict::CannotVerify);
     }
     ULONG_PTR token = StartImaging();

@@ -1,10 +1,14 @@
 #include "verification.h"
 
+#include "shown_text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+const char kNull[] = "null";
 
 int Channel(std::uint32_t pixel, int shift) {
     return static_cast<int>((pixel >> shift) & 0xFF);
@@ -16,13 +20,7 @@ std::string Number(std::uint64_t value) {
     return text;
 }
 
-std::string RectText(const PixelRect& r) {
-    char text[96];
-    std::snprintf(text, sizeof text, "x %d y %d width %d height %d", r.x, r.y, r.width, r.height);
-    return text;
-}
-
-std::string GammaText(float gamma) {
+std::string ExactGamma(float gamma) {
     char text[32];
     std::snprintf(text, sizeof text, "%.9g", static_cast<double>(gamma));
     return text;
@@ -33,29 +31,34 @@ bool LibraryDiffers(const Verification& v) {
            v.record.imagingLibrary != v.imagingLibrary;
 }
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            quoted += escape;
-        } else {
-            quoted += static_cast<char>(c);
-        }
+std::string ImageDataFinding(const Verification& v) {
+    if (!v.pixelsCompared) {
+        return "image data: the bytes differ, and the pixels could not be compared: " +
+               v.pixelsNotCompared;
     }
-    return quoted + "\"";
+    if (v.pixels.differing == 0) {
+        return "image data: re-encoded: the pixels are equal but the bytes are not";
+    }
+    return "image data: " + Number(v.pixels.differing) + " of " + Number(v.pixels.total) +
+           " pixels differ (largest difference " + Number(v.pixels.largestDifference) + ")";
 }
 
-std::string QuotedList(const std::vector<std::string>& texts) {
-    std::string list = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        list += (i > 0 ? ", " : "") + Quoted(texts[i]);
+std::vector<std::string> AllDifferences(const Verification& v) {
+    std::vector<std::string> all = v.differences;
+    if (v.imageDataDiffers) {
+        all.push_back(ImageDataFinding(v));
     }
-    return list + "]";
+    return all;
+}
+
+const char* RulesName(StillRules rules) {
+    return rules == StillRules::kFirstRecord ? "first record" : "record with copies";
+}
+
+const char* RulesText(StillRules rules) {
+    return rules == StillRules::kFirstRecord
+               ? "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy"
+               : "the record of thirteen lines in a comment, with its EXIF and XMP copies";
 }
 
 const char* VerdictName(Verdict verdict) {
@@ -67,6 +70,92 @@ const char* VerdictName(Verdict verdict) {
     default:
         return "cannot verify";
     }
+}
+
+struct ReportLine {
+    std::string key;
+    std::string text;
+};
+
+// The record's lines a check can hold against the source and the program's rules.
+std::vector<ReportLine> CheckableLines(const Verification& v) {
+    const ExportRecord& r = v.record;
+    std::string recorded = Number(r.sourceBytes) + " bytes, sha256 " +
+                           (r.sourceSha256.empty() ? "unavailable" : r.sourceSha256);
+    std::string source = v.sourceRead
+                             ? v.sourcePath + ", " + Number(v.sourceBytes) + " bytes, sha256 " +
+                                   v.sourceSha256 +
+                                   (v.sourceMatches ? " (matches the record)"
+                                                    : " (the record says " + recorded + ")")
+                             : recorded;
+    PixelRect inSource =
+        ViewInSource(r.view, r.workingWidth, r.workingHeight, r.sourceWidth, r.sourceHeight);
+    bool first = v.rules == StillRules::kFirstRecord;
+    return {
+        {"source", source},
+        {"source pixels", Number(r.sourceWidth) + " x " + Number(r.sourceHeight)},
+        {"view in working picture", RectText(r.view, r.workingWidth, r.workingHeight)},
+        {"view in source", RectText(inSource, r.sourceWidth, r.sourceHeight)},
+        {"gamma", RoundedGammaText(r.gamma) + (first ? " (the first records hold it rounded)"
+                                                     : " (exact " + ExactGamma(r.gamma) + ")")},
+        {"interpolation", InterpolationText(r.interpolation)},
+        {"jpeg quality",
+         Number(r.jpegQuality) + (first ? " (not recorded: the only one StillView wrote)" : "")},
+        {"the file", "every byte, against the one rebuilt from the record"},
+    };
+}
+
+bool LineChecked(const Verification& v, const std::string& key) {
+    if (key == "source") {
+        return v.sourceRead;
+    }
+    return key == "the file" ? v.rebuilt : v.valuesChecked;
+}
+
+std::vector<ReportLine> StatedLines(const ExportRecord& r) {
+    return {
+        {"program", r.program},
+        {"exported", r.exportedAt},
+        {"source path", r.sourcePath},
+        {"imaging library", r.imagingLibrary.empty() ? "(not recorded)" : r.imagingLibrary},
+    };
+}
+
+std::string JsonList(const std::vector<std::string>& texts) {
+    std::string list = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        list += (i > 0 ? ", " : "") + JsonString(texts[i]);
+    }
+    return list + "]";
+}
+
+std::string JsonRecord(const Verification& v) {
+    if (!v.recordRead) {
+        return kNull;
+    }
+    const ExportRecord& r = v.record;
+    return "{\"program\": " + JsonString(r.program) + ", \"source\": " + JsonString(r.sourcePath) +
+           ", \"source_bytes\": " + Number(r.sourceBytes) +
+           ", \"source_sha256\": " + JsonString(r.sourceSha256) +
+           ", \"source_width\": " + Number(r.sourceWidth) +
+           ", \"source_height\": " + Number(r.sourceHeight) +
+           ", \"working_width\": " + Number(r.workingWidth) +
+           ", \"working_height\": " + Number(r.workingHeight) +
+           ", \"view\": {\"x\": " + Number(r.view.x) + ", \"y\": " + Number(r.view.y) +
+           ", \"width\": " + Number(r.view.width) + ", \"height\": " + Number(r.view.height) +
+           "}, \"gamma\": " + ExactGamma(r.gamma) +
+           ", \"interpolation\": " + Number(r.interpolation) +
+           ", \"jpeg_quality\": " + Number(r.jpegQuality) +
+           ", \"imaging_library\": " + JsonString(r.imagingLibrary) +
+           ", \"exported\": " + JsonString(r.exportedAt) + "}";
+}
+
+std::string JsonOrNull(bool known, const std::string& json) {
+    return known ? json : kNull;
+}
+
+std::string JsonBool(bool value) {
+    return value ? "true" : "false";
 }
 
 } // namespace
@@ -92,97 +181,131 @@ Verdict Verification::Outcome() const {
     if (!problem.empty()) {
         return Verdict::CannotVerify;
     }
-    return sourceMatches && identicalImageData ? Verdict::Verified : Verdict::NotVerified;
+    if (!sourceMatches || !unproducible.empty() || !differences.empty()) {
+        return Verdict::NotVerified;
+    }
+    if (identicalFile) {
+        return Verdict::Verified;
+    }
+    // Only the encoder's bytes differ: another version of it may do that for the same view.
+    return imageDataDiffers && LibraryDiffers(*this) ? Verdict::CannotVerify : Verdict::NotVerified;
 }
 
 std::string VerdictLine(const Verification& v) {
     switch (v.Outcome()) {
     case Verdict::Verified:
-        return "VERIFIED: identical image data";
+        return "VERIFIED: identical file";
     case Verdict::CannotVerify:
-        return "CANNOT VERIFY: " + v.problem;
-    default:
-        if (!v.sourceMatches) {
-            return "NOT VERIFIED: the source differs from the recorded one";
+        if (!v.problem.empty()) {
+            return "CANNOT VERIFY: " + v.problem;
         }
-        return "NOT VERIFIED: " + Number(v.pixels.differing) + " of " + Number(v.pixels.total) +
-               " pixels differ (largest difference " + Number(v.pixels.largestDifference) + ")";
+        return "CANNOT VERIFY: made with " + v.record.imagingLibrary + ", checked with " +
+               v.imagingLibrary + ", which may encode the same view in other bytes; " +
+               ImageDataFinding(v);
+    default:
+        break;
     }
+    if (!v.sourceMatches) {
+        return "NOT VERIFIED: the source differs from the recorded one";
+    }
+    if (!v.unproducible.empty()) {
+        return "NOT VERIFIED: the record states a value StillView cannot produce: " +
+               v.unproducible;
+    }
+    std::vector<std::string> all = AllDifferences(v);
+    std::string line = "NOT VERIFIED: " + all.front();
+    if (all.size() > 1) {
+        line += " (and " + Number(all.size() - 1) + " more above)";
+    }
+    return line;
 }
 
 std::string ReportText(const Verification& v) {
-    std::string text = "export: " + v.exportPath + "\n";
+    std::vector<std::string> lines = {"export: " + v.exportPath};
     if (!v.exportSha256.empty()) {
-        text += "export sha256: " + v.exportSha256 + "\n";
+        lines.push_back("export sha256: " + v.exportSha256);
     }
     if (v.recordRead) {
-        const ExportRecord& r = v.record;
-        text += "made by: " + r.program + ", " + r.exportedAt + "\n";
-        text += "recorded source: " + r.sourcePath + ", " + Number(r.sourceBytes) +
-                " bytes, sha256 " + (r.sourceSha256.empty() ? "unavailable" : r.sourceSha256) +
-                "\n";
-        text += "view: " + RectText(r.view) + " of " + Number(r.workingWidth) + " x " +
-                Number(r.workingHeight) + ", gamma " + GammaText(r.gamma) + ", interpolation " +
-                Number(r.interpolation) + ", JPEG quality " + Number(r.jpegQuality) + "\n";
+        lines.push_back(std::string("rules: ") + RulesText(v.rules));
+        for (bool checked : {true, false}) {
+            std::vector<std::string> group;
+            for (const ReportLine& line : CheckableLines(v)) {
+                if (LineChecked(v, line.key) == checked) {
+                    group.push_back("  " + line.key + ": " + line.text);
+                }
+            }
+            if (!group.empty()) {
+                lines.push_back(checked ? "checked:" : "not checked, the check ended first:");
+                lines.insert(lines.end(), group.begin(), group.end());
+            }
+        }
+        lines.push_back("stated, which nothing can check:");
+        for (const ReportLine& line : StatedLines(v.record)) {
+            lines.push_back("  " + line.key + ": " + line.text);
+        }
     }
-    if (v.sourceRead) {
-        text += "source checked: " + v.sourcePath + ", " + Number(v.sourceBytes) +
-                " bytes, sha256 " + v.sourceSha256 +
-                (v.sourceMatches ? " (matches the record)" : " (DIFFERS from the record)") + "\n";
+    std::vector<std::string> differences = AllDifferences(v);
+    if (!differences.empty()) {
+        lines.push_back("differences:");
+        for (const std::string& difference : differences) {
+            lines.push_back("  " + difference);
+        }
     }
-    for (const std::string& missing : v.lacking) {
-        text += "note: the record, written by an earlier version, lacks " + missing + "\n";
+    lines.push_back(VerdictLine(v));
+    lines.push_back("checked by: " + v.verifier + ", with " + v.imagingLibrary);
+    std::string text;
+    for (const std::string& line : lines) {
+        text += ShownText(line) + "\n";
     }
-    text += VerdictLine(v) + "\n";
-    for (const std::string& copy : v.disagreeingCopies) {
-        text += "note: the record's " + copy +
-                " copy, which Windows and photo programs show, disagrees with its comment\n";
-    }
-    if (LibraryDiffers(v)) {
-        text += "note: made with " + v.record.imagingLibrary + ", checked with " +
-                v.imagingLibrary + "\n";
-    }
-    text += "checked by: " + v.verifier + " with " + v.imagingLibrary + "\n";
     return text;
 }
 
 std::string ReportJson(const Verification& v) {
-    const ExportRecord& r = v.record;
-    std::string json = "{";
-    json += "\"export\": " + Quoted(v.exportPath);
-    json += ", \"export_sha256\": " + Quoted(v.exportSha256);
-    json += ", \"verdict\": " + Quoted(VerdictName(v.Outcome()));
-    json += ", \"verdict_line\": " + Quoted(VerdictLine(v));
-    json += ", \"exit_status\": " + Number(static_cast<int>(v.Outcome()));
+    std::vector<std::string> checked;
+    std::vector<std::string> stated;
     if (v.recordRead) {
-        json += ", \"record\": {\"program\": " + Quoted(r.program) +
-                ", \"source\": " + Quoted(r.sourcePath) +
-                ", \"source_bytes\": " + Number(r.sourceBytes) +
-                ", \"source_sha256\": " + Quoted(r.sourceSha256) +
-                ", \"source_width\": " + Number(r.sourceWidth) +
-                ", \"source_height\": " + Number(r.sourceHeight) +
-                ", \"working_width\": " + Number(r.workingWidth) +
-                ", \"working_height\": " + Number(r.workingHeight) +
-                ", \"view\": {\"x\": " + Number(r.view.x) + ", \"y\": " + Number(r.view.y) +
-                ", \"width\": " + Number(r.view.width) + ", \"height\": " + Number(r.view.height) +
-                "}, \"gamma\": " + GammaText(r.gamma) +
-                ", \"interpolation\": " + Number(r.interpolation) +
-                ", \"jpeg_quality\": " + Number(r.jpegQuality) +
-                ", \"imaging_library\": " + Quoted(r.imagingLibrary) +
-                ", \"exported\": " + Quoted(r.exportedAt) + "}";
+        for (const ReportLine& line : CheckableLines(v)) {
+            if (LineChecked(v, line.key)) {
+                checked.push_back(line.key);
+            }
+        }
+        for (const ReportLine& line : StatedLines(v.record)) {
+            stated.push_back(line.key);
+        }
     }
-    json += ", \"source_checked\": " + Quoted(v.sourcePath);
-    json += ", \"source_sha256\": " + Quoted(v.sourceSha256);
-    json += ", \"source_bytes\": " + Number(v.sourceBytes);
-    json += std::string(", \"source_matches\": ") + (v.sourceMatches ? "true" : "false");
-    json += std::string(", \"identical_image_data\": ") + (v.identicalImageData ? "true" : "false");
-    json += ", \"pixels\": {\"total\": " + Number(v.pixels.total) +
-            ", \"differing\": " + Number(v.pixels.differing) +
-            ", \"largest_difference\": " + Number(v.pixels.largestDifference) + "}";
-    json += ", \"lacking\": " + QuotedList(v.lacking);
-    json += ", \"disagreeing_copies\": " + QuotedList(v.disagreeingCopies);
-    json += ", \"imaging_library\": " + Quoted(v.imagingLibrary);
-    json += ", \"verifier\": " + Quoted(v.verifier) + "}";
+    Verdict verdict = v.Outcome();
+    std::string verdictLine = VerdictLine(v);
+    std::string json = "{";
+    json += "\"export\": " + JsonString(v.exportPath);
+    json +=
+        ", \"export_sha256\": " + JsonOrNull(!v.exportSha256.empty(), JsonString(v.exportSha256));
+    json += ", \"verdict\": " + JsonString(VerdictName(verdict));
+    json += ", \"verdict_line\": " + JsonString(verdictLine);
+    json +=
+        ", \"reason\": " + JsonOrNull(verdict != Verdict::Verified,
+                                      JsonString(verdictLine.substr(verdictLine.find(": ") + 2)));
+    json += ", \"exit_status\": " + Number(static_cast<int>(verdict));
+    json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(RulesName(v.rules)));
+    json += ", \"record\": " + JsonRecord(v);
+    json += ", \"checked\": " + JsonList(checked);
+    json += ", \"stated\": " + JsonList(stated);
+    json += ", \"source_checked\": " + JsonOrNull(!v.sourcePath.empty(), JsonString(v.sourcePath));
+    json += ", \"source_bytes\": " + JsonOrNull(v.sourceRead, Number(v.sourceBytes));
+    json += ", \"source_sha256\": " + JsonOrNull(v.sourceRead, JsonString(v.sourceSha256));
+    json += ", \"source_matches\": " + JsonOrNull(v.sourceRead, JsonBool(v.sourceMatches));
+    json +=
+        ", \"unproducible\": " + JsonOrNull(!v.unproducible.empty(), JsonString(v.unproducible));
+    json += ", \"identical_file\": " + JsonOrNull(v.rebuilt, JsonBool(v.identicalFile));
+    json += ", \"differences\": " + JsonList(AllDifferences(v));
+    json += ", \"pixels\": " +
+            JsonOrNull(v.pixelsCompared,
+                       "{\"total\": " + Number(v.pixels.total) +
+                           ", \"differing\": " + Number(v.pixels.differing) +
+                           ", \"largest_difference\": " + Number(v.pixels.largestDifference) + "}");
+    json += ", \"pixels_not_compared\": " +
+            JsonOrNull(v.imageDataDiffers && !v.pixelsCompared, JsonString(v.pixelsNotCompared));
+    json += ", \"imaging_library\": " + JsonString(v.imagingLibrary);
+    json += ", \"verifier\": " + JsonString(v.verifier) + "}";
     return json;
 }
 

@@ -27,18 +27,28 @@ struct Verification {
     std::string problem;
     bool recordRead = false;
     ExportRecord record;
-    std::vector<std::string> lacking;
-    // The record's copies ("EXIF", "XMP") that say other than its comment, which counts.
-    std::vector<std::string> disagreeingCopies;
+    StillRules rules = StillRules::kRecordWithCopies;
     std::string sourcePath; // the file checked: given, or the recorded one
     bool sourceRead = false;
     std::uint64_t sourceBytes = 0;
     std::string sourceSha256;
     bool sourceMatches = false;
-    bool identicalImageData = false;
+    // The record's values were held against what StillView can produce for this source.
+    bool valuesChecked = false;
+    // The first of them StillView cannot produce, with why.
+    std::string unproducible;
+    // The whole file was rebuilt from the record and compared.
+    bool rebuilt = false;
+    bool identicalFile = false;
+    // What differs outside the image data, part by part.
+    std::vector<std::string> differences;
+    bool imageDataDiffers = false;
+    // Set when the image data differs: the pixels were compared, or why they could not be.
+    bool pixelsCompared = false;
     PixelComparison pixels;
+    std::string pixelsNotCompared;
     std::string imagingLibrary; // the one this check ran with
-    std::string verifier;       // name and version
+    std::string verifier;       // name, version and build
 
     Verdict Outcome() const;
 };

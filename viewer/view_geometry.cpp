@@ -22,14 +22,6 @@ int ClampedOffset(int center, int sourceSize, int pictureSize) {
     return offset;
 }
 
-namespace {
-
-int SourceSize(int pictureSize, float zoom) {
-    return static_cast<int>(static_cast<double>(pictureSize) * static_cast<double>(zoom));
-}
-
-} // namespace
-
 void ApplyZoomStep(ViewGeometry& view, int mode, int pictureWidth, int pictureHeight) {
     switch (mode) {
     case kZoomIn:
@@ -44,8 +36,8 @@ void ApplyZoomStep(ViewGeometry& view, int mode, int pictureWidth, int pictureHe
         return;
     }
     if (mode != kRecentre) {
-        view.m_nSrcWidth = SourceSize(pictureWidth, view.m_fZoom);
-        view.m_nSrcHeight = SourceSize(pictureHeight, view.m_fZoom);
+        view.m_nSrcWidth = ZoomedSize(pictureWidth, view.m_fZoom);
+        view.m_nSrcHeight = ZoomedSize(pictureHeight, view.m_fZoom);
     }
     view.m_nSrcX = ClampedOffset(view.m_nCenterX, view.m_nSrcWidth, pictureWidth);
     view.m_nSrcY = ClampedOffset(view.m_nCenterY, view.m_nSrcHeight, pictureHeight);

@@ -3,15 +3,10 @@
 #pragma once
 
 #include "int_rect.h"
+#include "view_steps.h"
 
 // What a zoom step does.
 enum ZoomMode { kZoomIn = 0, kZoomOut = 1, kRecentre = 4, kNoZoom = 5 };
-
-// The single-precision factors and bounds of the zoom.
-constexpr float kZoomInFactor = 0.9f;
-constexpr float kZoomOutFactor = 1.2f;
-constexpr float kMinZoom = 0.1f;
-constexpr float kMaxZoom = 1.0f;
 
 struct ViewGeometry {
     float m_fZoom = 1.0f;

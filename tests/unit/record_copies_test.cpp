@@ -80,20 +80,4 @@ TEST(RecordSegments, XmpEscapesThePathAndNamesTheSourceByItsHash) {
     EXPECT_EQ(XmpPacket(record).find("documentID"), std::string::npos) << "no hash, no identifier";
 }
 
-TEST(RecordSegments, CopiesThatSayOtherThanTheRecordAreNamed) {
-    ExportRecord record = JapaneseRecord();
-    std::vector<std::string> segments = {ExifSegment(record), XmpSegment(record)};
-    EXPECT_TRUE(DisagreeingCopies(segments, record).empty());
-    EXPECT_TRUE(DisagreeingCopies({}, record).empty()) << "a still from before the copies";
-
-    ExportRecord forged = record;
-    forged.sourcePath = "C:\\other.bmp";
-    EXPECT_EQ(DisagreeingCopies({ExifSegment(forged), XmpSegment(record)}, record),
-              std::vector<std::string>{"EXIF"});
-    forged = record;
-    forged.gamma = 0.7f;
-    EXPECT_EQ(DisagreeingCopies({ExifSegment(record), XmpSegment(forged)}, record),
-              std::vector<std::string>{"XMP"});
-}
-
 } // namespace

@@ -1,7 +1,8 @@
-// StillVerify, run as its own program on stills the viewer saved: a saved view is repeated
-// exactly from its source, and every kind of tampering or damage is told apart.
+// StillVerify, run as its own program on stills the viewer saved: a saved still is rebuilt byte
+// for byte from its source, and every alteration of it, made as other programs and forgers make
+// them, is named and refused.
 #include "image_magick.h"
-#include "jpeg_comment.h"
+#include "jpeg_segment_writer.h"
 #include "jpeg_segments.h"
 #include "resource.h"
 #include "source_digest.h"
@@ -78,19 +79,47 @@ size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
-// The still with its record's text changed by the edit.
-std::string WithRecordEdited(const std::string& still, const std::string& from,
-                             const std::string& to) {
-    JpegParts parts;
-    std::string edited;
-    if (!SplitJpeg(still, &parts) || parts.comment.find(from) == std::string::npos) {
-        ADD_FAILURE() << "no \"" << from << "\" in the record";
+// The bytes with the first `from` replaced by `to`: a hex editor's edit.
+std::string Patched(const std::string& still, const std::string& from, const std::string& to) {
+    std::size_t at = still.find(from);
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "cannot patch \"" << from << "\"";
         return still;
     }
-    std::string comment = parts.comment;
-    comment.replace(comment.find(from), from.size(), to);
-    InsertJpegComment(parts.imageData, comment, &edited);
-    return edited;
+    return still.substr(0, at) + to + still.substr(at + from.size());
+}
+
+// The still with a segment put in before its record's comment, or the record's comment replaced.
+std::string WithSegmentAtRecord(const std::string& still, const std::string& segment,
+                                bool replaceRecord) {
+    JpegFile file;
+    if (!ReadJpegFile(still, &file)) {
+        ADD_FAILURE() << "not a JPEG";
+        return still;
+    }
+    std::string result = still.substr(0, 2);
+    for (const JpegPiece& piece : file.pieces) {
+        bool record = piece.marker == JpegMarker::kComment;
+        result += record ? segment : "";
+        result += record && replaceRecord ? "" : piece.bytes;
+    }
+    return result + file.trailing;
+}
+
+std::string WithRecordText(const std::string& still, const std::string& text) {
+    return WithSegmentAtRecord(still, JpegSegment(JpegMarker::kComment, text), true);
+}
+
+std::string RecordTextOf(const std::string& still) {
+    JpegFile file;
+    return ReadJpegFile(still, &file) ? RecordComment(file) : std::string();
+}
+
+// The record's line with this key, without its line end.
+std::string RecordLine(const std::string& still, const std::string& key) {
+    std::string text = RecordTextOf(still);
+    std::size_t at = text.find(key + ": ");
+    return at == std::string::npos ? std::string() : text.substr(at, text.find('\n', at) - at);
 }
 
 class StillVerify : public testing::Test {
@@ -99,185 +128,326 @@ class StillVerify : public testing::Test {
         ASSERT_TRUE(::CopyFileW(SamplePicture().c_str(), source.c_str(), FALSE));
     }
 
+    // Runs ExifTool, as a user would, on a copy of the still.
+    bool ExifTool(const std::wstring& path, const std::string& arguments) {
+        return RunHostCommand("exiftool -q -overwrite_original " + arguments + " " +
+                                  ShellQuoted(HostPath(path)),
+                              nullptr);
+    }
+
     ScratchFolder folder;
     // A source whose path holds Chinese and Japanese characters.
     std::wstring source = folder.Path(L"錄影機-カメラ03.bmp");
 };
 
-TEST_F(StillVerify, EverySavedViewIsRepeatedExactlyFromItsSource) {
+TEST_F(StillVerify, EverySavedStillIsRebuiltByteForByte) {
     ViewerWindow viewer(source);
     ViewerDlg& dlg = viewer.Dlg();
-    // Zoomed as far as it goes, at the bottom-right corner, three steps brighter, Good Quality.
+    // Zoomed as far as it goes, at the bottom-right corner: as far off the centre as a view goes.
     for (int i = 0; i < 30; ++i) {
         viewer.Click(IDC_ZOOM_IN);
     }
     viewer.Scroll(IDC_HSCROLL, SB_RIGHT);
     viewer.Scroll(IDC_VSCROLL, SB_BOTTOM);
-    for (int i = 0; i < 3; ++i) {
-        viewer.Click(IDC_BRIGHTER);
-    }
-    ASSERT_LT(dlg.State().view.m_nSrcWidth, 100);
     ASSERT_EQ(dlg.State().view.m_nSrcX + dlg.State().view.m_nSrcWidth, 640);
-    const std::wstring bright = folder.Path(L"BRIGHT.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(bright.c_str()), SaveOutcome::kDone);
-
-    // Three steps darker than normal, Fair Quality.
-    viewer.ChooseQuality(0);
-    for (int i = 0; i < 6; ++i) {
-        viewer.Click(IDC_DARKER);
+    ASSERT_EQ(dlg.State().view.m_nSrcY + dlg.State().view.m_nSrcHeight, 480);
+    // Down every brighter step to the brightest, then darker past the normal brightness: each
+    // step a still, the three qualities in turn.
+    std::vector<int> steps(9, IDC_BRIGHTER);
+    steps.insert(steps.end(), 12, IDC_DARKER);
+    std::wstring stills;
+    int saved = 0;
+    for (std::size_t i = 0; i <= steps.size(); ++i) {
+        viewer.ChooseQuality(static_cast<int>(i % 3));
+        const std::wstring path = folder.Path(L"STEP" + std::to_wstring(i) + L".JPG");
+        ASSERT_EQ(dlg.ExportJpeg(path.c_str()), SaveOutcome::kDone);
+        stills += L" " + Quoted(path);
+        ++saved;
+        if (i < steps.size()) {
+            viewer.Click(steps[i]);
+        }
     }
-    const std::wstring dark = folder.Path(L"DARK.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(dark.c_str()), SaveOutcome::kDone);
-
-    // The whole picture, Better Quality.
-    viewer.ChooseQuality(2);
-    viewer.Click(IDC_ONE_TO_ONE);
-    const std::wstring whole = folder.Path(L"WHOLE.JPG");
-    ASSERT_EQ(dlg.ExportJpeg(whole.c_str()), SaveOutcome::kDone);
-
-    VerifierRun run = RunVerifier(Quoted(bright) + L" " + Quoted(dark) + L" " + Quoted(whole));
+    VerifierRun run = RunVerifier(stills.substr(1));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
-    EXPECT_EQ(Count(run.output, "VERIFIED: identical image data\n"), 3u) << run.output;
-    EXPECT_EQ(Count(run.output, "錄影機-カメラ03.bmp"), 6u) << "recorded and checked, each still";
+    EXPECT_EQ(Count(run.output, "\nVERIFIED: identical file\n"), static_cast<size_t>(saved))
+        << run.output;
+    for (const char* gamma : {"gamma: 0.1 (exact", "gamma: 0.5 (exact", "gamma: 1.3 (exact"}) {
+        EXPECT_NE(run.output.find(gamma), std::string::npos) << gamma;
+    }
+    EXPECT_EQ(Count(run.output, "錄影機-カメラ03.bmp"), 2u * saved) << "checked and stated";
 
-    VerifierRun json = RunVerifier(L"--json " + Quoted(dark));
+    VerifierRun json = RunVerifier(L"--json " + Quoted(folder.Path(L"STEP1.JPG")));
     EXPECT_EQ(json.exitCode, 0u);
     EXPECT_EQ(json.output.front(), '{') << json.output;
     EXPECT_NE(json.output.find("\"verdict\": \"verified\""), std::string::npos) << json.output;
-    EXPECT_NE(json.output.find("\"interpolation\": 3"), std::string::npos) << json.output;
+    EXPECT_NE(json.output.find("\"interpolation\": 7"), std::string::npos) << json.output;
     // The export's hash is that of the whole file as it lies on the disk.
-    SourceDigest onDisk(dark);
+    SourceDigest onDisk(folder.Path(L"STEP1.JPG"));
     ASSERT_TRUE(onDisk.Wait());
     EXPECT_NE(json.output.find("\"export_sha256\": \"" + onDisk.Sha256() + "\""), std::string::npos)
         << json.output;
 }
 
-TEST_F(StillVerify, TamperingWithTheSourceTheRecordOrThePixelsIsFound) {
-    std::string still;
+TEST_F(StillVerify, EveryAlterationIsNamedAndRefused) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
     {
         ViewerWindow viewer(source);
         for (int i = 0; i < 4; ++i) {
             viewer.Click(IDC_ZOOM_IN);
         }
         viewer.Click(IDC_BRIGHTER);
-        const std::wstring saved = folder.Path(L"PLATE.JPG");
-        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
-        still = ReadBytes(saved);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
     }
-    const std::wstring plate = folder.Path(L"PLATE.JPG");
-    ASSERT_EQ(RunVerifier(Quoted(plate)).exitCode, 0u);
+    const std::string still = ReadBytes(plate);
+    VerifierRun run = RunVerifier(Quoted(plate));
+    ASSERT_EQ(run.exitCode, 0u) << run.output;
+    ASSERT_NE(run.output.find("\nVERIFIED: identical file\n"), std::string::npos) << run.output;
+    ASSERT_EQ(RecordLine(still, "gamma"), "gamma: 0.9");
 
-    std::string picture = ReadBytes(source);
-    picture[picture.size() / 2] = static_cast<char>(picture[picture.size() / 2] ^ 0x01);
-    const std::wstring changedSource = folder.Path(L"CHANGED.BMP");
-    ASSERT_TRUE(WriteBytes(changedSource, picture));
-    VerifierRun run = RunVerifier(L"--source " + Quoted(changedSource) + L" " + Quoted(plate));
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_NE(run.output.find("NOT VERIFIED: the source differs from the recorded one"),
-              std::string::npos)
-        << run.output;
+    const std::string viewInSource = RecordLine(still, "view in source");
+    std::string otherView = viewInSource;
+    otherView[otherView.find(" x ") + 3] = otherView[otherView.find(" x ") + 3] == '1' ? '2' : '1';
+    const std::string thumbnail = HostPath(folder.Path(L"OTHER-SCENE.JPG"));
+    ASSERT_TRUE(RunHostCommand("convert -size 160x120 gradient:red-blue " + ShellQuoted(thumbnail),
+                               nullptr));
+    const std::string profile = "/usr/share/color/icc/ghostscript/srgb.icc";
+    // What ImageMagick and Photoshop put in: version 100, no flags, colours transformed.
+    const std::string kAdobe("Adobe\0\x64\0\0\0\0\x01", 12);
+    const JpegMarker kApplication14 = static_cast<JpegMarker>(0xEE);
 
-    const std::string kPixelsDiffer = " of 307200 pixels differ (largest difference ";
-    struct Edit {
-        const char* from;
-        const char* to;
+    struct Alteration {
+        const char* name;
+        std::string bytes;    // the altered still, or empty when ExifTool alters a copy
+        std::string exifTool; // ExifTool's arguments
+        const char* finding;  // a line of the report's differences
+        const char* verdict;  // the start of the verdict line
     };
-    for (Edit edit : {Edit{"gamma exact: 0.", "gamma exact: 1."}, Edit{"width 4", "width 3"},
-                      Edit{"interpolation: 7", "interpolation: 5"}}) {
-        const std::wstring edited = folder.Path(L"EDITED.JPG");
-        ASSERT_TRUE(WriteBytes(edited, WithRecordEdited(still, edit.from, edit.to)));
-        run = RunVerifier(Quoted(edited));
-        EXPECT_EQ(run.exitCode, 1u) << edit.to << "\n" << run.output;
-        EXPECT_NE(run.output.find("NOT VERIFIED: "), std::string::npos) << run.output;
-        EXPECT_NE(run.output.find(kPixelsDiffer), std::string::npos) << edit.to << run.output;
+    const Alteration alterations[] = {
+        {"the rounded gamma", Patched(still, "gamma: 0.9\n", "gamma: 1.9\n"), "",
+         "  record: the line \"gamma: 1.9\" where StillView writes \"gamma: 0.9\"\n",
+         "NOT VERIFIED: record: the line \"gamma: 1.9\""},
+        {"the view in source", Patched(still, viewInSource, otherView), "",
+         "where StillView writes \"view in source: x ", "NOT VERIFIED: record: the line"},
+        {"the source pixels", Patched(still, "source pixels: 704 x", "source pixels: 705 x"), "",
+         "",
+         "NOT VERIFIED: the record states a value StillView cannot produce: source pixels "
+         "705 x 576 (the source decodes to 704 x 576)"},
+        {"a duplicate key", WithRecordText(still, RecordTextOf(still) + "gamma: 1.9\n"), "",
+         "  record: a line StillView never writes: \"gamma: 1.9\"\n", "NOT VERIFIED: record: "},
+        {"a second comment",
+         WithSegmentAtRecord(still,
+                             JpegSegment(JpegMarker::kComment,
+                                         Patched(RecordTextOf(still), "gamma: 0.9", "gamma: 1.9")),
+                             false),
+         "", "  a second comment before the record, which StillView never writes\n",
+         "NOT VERIFIED: a second comment"},
+        {"an EXIF orientation", "", "-n -Orientation=6", "  EXIF copy: Orientation added\n",
+         "NOT VERIFIED: EXIF copy: Orientation added"},
+        {"an embedded thumbnail", "", "'-ThumbnailImage<=" + thumbnail + "'",
+         "  EXIF copy: a thumbnail picture added\n", "NOT VERIFIED: EXIF copy: a thumbnail"},
+        {"the EXIF description", "", "'-ImageDescription=View 0,0 640x480 of other.bmp, gamma 1'",
+         "  EXIF copy: ImageDescription changed\n", "NOT VERIFIED: EXIF copy: ImageDescription"},
+        {"Windows' Comments field", "", "'-XPComment=source: C:\\other.bmp'",
+         "  EXIF copy: XPComment changed\n", "NOT VERIFIED: EXIF copy: XPComment changed"},
+        {"the XMP history", "", "'-XMP-xmpMM:HistoryParameters=cropped to nothing'",
+         "  XMP copy: the value \"cropped to nothing\" where StillView writes \"cropped to x ",
+         "NOT VERIFIED: XMP copy: the value \"cropped to nothing\""},
+        {"an ICC profile", "", "'-ICC_Profile<=" + profile + "'",
+         "  an APP2 segment (ICC profile) StillView never writes\n",
+         "NOT VERIFIED: an APP2 segment (ICC profile) StillView never writes\n"},
+        {"an Adobe segment", WithSegmentAtRecord(still, JpegSegment(kApplication14, kAdobe), false),
+         "", "  an APP14 segment (Adobe) StillView never writes\n",
+         "NOT VERIFIED: an APP14 segment (Adobe) StillView never writes\n"},
+        {"data after the end", still + "hidden", "",
+         "  6 bytes of data after the end of the picture\n",
+         "NOT VERIFIED: 6 bytes of data after the end of the picture\n"},
+    };
+    int number = 0;
+    for (const Alteration& alteration : alterations) {
+        const std::wstring path = folder.Path(L"ALTERED" + std::to_wstring(++number) + L".JPG");
+        ASSERT_TRUE(WriteBytes(path, alteration.bytes.empty() ? still : alteration.bytes));
+        if (!alteration.exifTool.empty()) {
+            ASSERT_TRUE(ExifTool(path, alteration.exifTool)) << alteration.name;
+        }
+        run = RunVerifier(Quoted(path));
+        EXPECT_EQ(run.exitCode, 1u) << alteration.name << "\n" << run.output;
+        EXPECT_NE(run.output.find(alteration.finding), std::string::npos) << alteration.name << "\n"
+                                                                          << run.output;
+        EXPECT_NE(run.output.find("\n" + std::string(alteration.verdict)), std::string::npos)
+            << alteration.name << "\n"
+            << run.output;
+        EXPECT_EQ(run.output.find("pixels differ"), std::string::npos)
+            << alteration.name << ": the pixels are the saved ones\n"
+            << run.output;
     }
+}
 
+TEST_F(StillVerify, ChangedImageDataIsToldFromARecodingOfTheSamePixels) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(source);
+        viewer.Click(IDC_ZOOM_IN);
+        viewer.Click(IDC_DARKER);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    }
+    const std::string still = ReadBytes(plate);
+    JpegFile file;
+    ASSERT_TRUE(ReadJpegFile(still, &file));
+    const std::string& scan = file.pieces.back().bytes;
+    ASSERT_EQ(scan.find("\xFF\xD0"), std::string::npos) << "the encoder writes no restarts";
+    const std::string pixels = " of 307200 pixels differ (largest difference ";
+    const std::string recoded =
+        "image data: re-encoded: the pixels are equal but the bytes are not";
+
+    // Restart markers put in without changing a pixel, then one of them changed.
+    const std::wstring restarts = folder.Path(L"RESTARTS.JPG");
+    ASSERT_TRUE(RunHostCommand("jpegtran -copy all -restart 1 " + ShellQuoted(HostPath(plate)) +
+                                   " > " + ShellQuoted(HostPath(restarts)),
+                               nullptr));
+    VerifierRun run = RunVerifier(Quoted(restarts));
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_NE(run.output.find("\nNOT VERIFIED: " + recoded), std::string::npos) << run.output;
+    std::string changed = ReadBytes(restarts);
+    std::size_t marker = changed.find("\xFF\xD3", changed.size() / 2);
+    ASSERT_NE(marker, std::string::npos);
+    changed[marker + 1] = static_cast<char>(0xD5);
+    ASSERT_TRUE(WriteBytes(restarts, changed));
+    run = RunVerifier(Quoted(restarts));
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_NE(run.output.find("\nNOT VERIFIED: image data: "), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find(recoded), std::string::npos) << run.output;
+
+    // Decoded and encoded anew, as any editor saves: the comment comes along, the pixels differ.
     const std::wstring reencoded = folder.Path(L"REENCODED.JPG");
     ASSERT_TRUE(RunHostCommand("convert " + ShellQuoted(HostPath(plate)) + " -quality 100 " +
                                    ShellQuoted(HostPath(reencoded)),
                                nullptr));
     run = RunVerifier(Quoted(reencoded));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    EXPECT_NE(run.output.find(kPixelsDiffer), std::string::npos) << "the comment came along";
+    EXPECT_NE(run.output.find("  image data: "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(pixels), std::string::npos) << run.output;
 }
 
-TEST_F(StillVerify, ACopyOfTheRecordThatWindowsShowsIsCheckedAgainstTheComment) {
+TEST_F(StillVerify, ValuesStillViewCannotProduceAreRefused) {
     const std::wstring plate = folder.Path(L"PLATE.JPG");
     {
         ViewerWindow viewer(source);
         viewer.Click(IDC_ZOOM_IN);
         ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
     }
-    VerifierRun run = RunVerifier(Quoted(plate));
-    EXPECT_EQ(run.exitCode, 0u) << run.output;
-    EXPECT_EQ(run.output.find("disagrees"), std::string::npos) << run.output;
-
-    // What Explorer shows as Comments, rewritten by another program.
-    ASSERT_TRUE(
-        RunHostCommand("exiftool -q -overwrite_original '-XPComment=source: C:\\other.bmp' " +
-                           ShellQuoted(HostPath(plate)),
-                       nullptr));
-    run = RunVerifier(Quoted(plate));
-    EXPECT_EQ(run.exitCode, 0u) << "the image data is still the recorded view's\n" << run.output;
-    EXPECT_NE(run.output.find("note: the record's EXIF copy, which Windows and photo programs "
-                              "show, disagrees with its comment"),
-              std::string::npos)
-        << run.output;
-    EXPECT_EQ(run.output.find("XMP copy"), std::string::npos) << run.output;
-    VerifierRun json = RunVerifier(L"--json " + Quoted(plate));
-    EXPECT_NE(json.output.find("\"disagreeing_copies\": [\"EXIF\"]"), std::string::npos)
-        << json.output;
+    const std::string still = ReadBytes(plate);
+    const std::string view = RecordLine(still, "view in working picture");
+    const std::string flat = "view in working picture: x 0 y 0 width 640 height 60 of 640 x 480";
+    struct Forgery {
+        std::string from;
+        std::string to;
+        const char* says;
+    };
+    const Forgery forgeries[] = {
+        {"jpeg quality: 100", "jpeg quality: 5", "JPEG quality 5 (StillView saves at 100)"},
+        {"gamma exact: 1\n", "gamma exact: 0.05\n", "gamma 0.0500000007 (not a value the Brighter"},
+        {"interpolation: 7 (high-quality bicubic)", "interpolation: 42 (other)",
+         "interpolation 42 (StillView draws with 3, 7, 6)"},
+        {view, flat, "a view of 640 x 60 (no zoom of the 640 x 480 working picture shows that)"},
+        {view, "view in working picture: x 32 y 24 width 576 height 432 of 320 x 240",
+         "a working picture of 320 x 240 (StillView's is 640 x 480)"},
+    };
+    for (const Forgery& forgery : forgeries) {
+        std::string text = RecordTextOf(still);
+        std::size_t at = text.find(forgery.from);
+        ASSERT_NE(at, std::string::npos) << forgery.from;
+        text.replace(at, forgery.from.size(), forgery.to);
+        const std::wstring forged = folder.Path(L"FORGED.JPG");
+        ASSERT_TRUE(WriteBytes(forged, WithRecordText(still, text)));
+        VerifierRun run = RunVerifier(Quoted(forged));
+        EXPECT_EQ(run.exitCode, 1u) << run.output;
+        EXPECT_NE(run.output.find("\nNOT VERIFIED: the record states a value StillView cannot "
+                                  "produce: " +
+                                  std::string(forgery.says)),
+                  std::string::npos)
+            << run.output;
+    }
 }
 
 TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
-    std::string still;
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
     {
         ViewerWindow viewer(source);
-        const std::wstring saved = folder.Path(L"PLATE.JPG");
-        ASSERT_EQ(viewer.Dlg().ExportJpeg(saved.c_str()), SaveOutcome::kDone);
-        still = ReadBytes(saved);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
     }
-    JpegParts parts;
-    ASSERT_TRUE(SplitJpeg(still, &parts));
+    const std::string still = ReadBytes(plate);
+    JpegFile file;
+    ASSERT_TRUE(ReadJpegFile(still, &file));
+    std::string noRecord = WithSegmentAtRecord(still, "", true);
+    // A source that cannot be decoded, with the record telling its size and hash.
+    const std::wstring noise = folder.Path(L"NOISE.BMP");
+    ASSERT_TRUE(WriteBytes(noise, std::string(5000, 'n')));
+    SourceDigest noiseDigest(noise);
+    ASSERT_TRUE(noiseDigest.Wait());
+    std::string ofNoise = WithRecordText(
+        still, Patched(Patched(RecordTextOf(still), RecordLine(still, "source sha256"),
+                               "source sha256: " + noiseDigest.Sha256()),
+                       RecordLine(still, "source bytes") + "\n", "source bytes: 5000\n"));
     struct Case {
         const wchar_t* name;
         std::string bytes;
+        std::wstring arguments;
         const char* says;
     };
-    std::string noHash = WithRecordEdited(still, "source sha256: ", "source hash: ");
     for (const Case& c :
-         {Case{L"NORECORD.JPG", parts.imageData,
+         {Case{L"NORECORD.JPG", noRecord, L"",
                "CANNOT VERIFY: the export carries no record of where it came from"},
-          Case{L"CUT.JPG", still.substr(0, still.size() / 2),
+          Case{L"CUT.JPG", still.substr(0, still.size() / 2), L"",
                "CANNOT VERIFY: the export is not a complete JPEG file"},
-          Case{L"NOHASH.JPG", noHash, "CANNOT VERIFY: the record has no \"source sha256\" line"}}) {
+          Case{L"NOHASH.JPG", Patched(still, "source sha256: ", "source hash:   "), L"",
+               "CANNOT VERIFY: the record has no \"source sha256\" line"},
+          Case{L"NOISE.JPG", ofNoise, L"--source " + Quoted(noise) + L" ",
+               "CANNOT VERIFY: the source cannot be decoded"},
+          Case{L"JSON.JPG", still.substr(0, still.size() / 2), L"--json ",
+               "\"reason\": \"the export is not a complete JPEG file (damaged or cut short)\""}}) {
         const std::wstring path = folder.Path(c.name);
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        VerifierRun run = RunVerifier(Quoted(path));
+        VerifierRun run = RunVerifier(c.arguments + Quoted(path));
         EXPECT_EQ(run.exitCode, 2u) << run.output;
         EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
     }
 
-    const std::wstring plate = folder.Path(L"PLATE.JPG");
     ASSERT_TRUE(::DeleteFileW(source.c_str()));
     VerifierRun run = RunVerifier(Quoted(plate));
     EXPECT_EQ(run.exitCode, 2u);
     EXPECT_NE(run.output.find("CANNOT VERIFY: the source cannot be read: "), std::string::npos)
         << run.output;
-    EXPECT_EQ(RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " + Quoted(plate) + L" " +
-                          Quoted(folder.Path(L"MISSING.JPG")))
-                  .exitCode,
-              2u)
-        << "the worst of several";
+    run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " +
+                      Quoted(folder.Path(L"MISSING.JPG")) + L" " + Quoted(plate));
+    EXPECT_EQ(run.exitCode, 2u) << "the worst of several";
+    EXPECT_NE(run.output.find("CANNOT VERIFY: the export cannot be read\n"), std::string::npos);
+    EXPECT_NE(run.output.find("\nVERIFIED: identical file\n"), std::string::npos)
+        << "the still after the missing one is checked\n"
+        << run.output;
+
+    struct Usage {
+        const wchar_t* arguments;
+        const char* says;
+    };
+    for (const Usage& usage :
+         {Usage{L"", "StillVerify: no still to check\nusage: "},
+          Usage{L"--sauce x.bmp PLATE.JPG", "unknown option --sauce\nusage: "},
+          Usage{L"PLATE.JPG --source", "--source needs the source's path\n"}}) {
+        run = RunVerifier(usage.arguments);
+        EXPECT_EQ(run.exitCode, 2u) << usage.says;
+        EXPECT_NE(run.output.find(usage.says), std::string::npos) << run.output;
+    }
 }
 
-TEST_F(StillVerify, AStillSavedBeforeTheFullRecordIsCheckedAndSaysWhatItLacks) {
+TEST_F(StillVerify, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
     VerifierRun run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " +
                                   Quoted(SourceFile("tests/corpus/stills/before-full-record.jpg")));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
-    EXPECT_NE(run.output.find("VERIFIED: identical image data"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("lacks the exact gamma"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("lacks the JPEG quality"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\nrules: the first stills': the record's first ten lines in a "
+                              "comment, no EXIF or XMP copy\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("\nVERIFIED: identical file\n"), std::string::npos) << run.output;
 }
 
 } // namespace
