@@ -8,6 +8,7 @@ set(CONTROLS_PORTABLE_SOURCES
   controls/list_ring.cpp
   controls/placement.cpp
   controls/static_3d_rules.cpp
+  controls/text_fit_rules.cpp
 )
 
 # Win32 code of the library.
@@ -34,6 +35,7 @@ set(CONTROLS_SOURCES
   controls/push_button.cpp
   controls/push_face.cpp
   controls/static_3d.cpp
+  controls/text_fit.cpp
 )
 
 # Native GoogleTest files (tests/unit/).
@@ -42,6 +44,7 @@ set(CONTROLS_UNIT_TESTS
   tests/unit/controls_edge_colors_test.cpp
   tests/unit/controls_placement_test.cpp
   tests/unit/controls_static_3d_rules_test.cpp
+  tests/unit/controls_text_fit_rules_test.cpp
 )
 
 # In-process tests under Wine (tests/wine/); their suite names must begin with "Controls".

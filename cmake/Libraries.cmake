@@ -126,7 +126,7 @@ stillview_library(stillview_save FOLDER save
     save/drive_list.cpp
     save/save_as_jpeg_dlg.cpp
     save/staged_file.cpp
-  USES stillview_framework stillview_resources)
+  USES stillview_controls stillview_resources)
 
 # Printing: the page, the record printed on it, and the calls that put both on paper.
 stillview_library(stillview_print FOLDER print
@@ -158,6 +158,7 @@ stillview_library(stillview_viewer FOLDER viewer app
   PORTABLE
     app/picture_path.cpp
     viewer/key_map.cpp
+    viewer/face_scale.cpp
     viewer/layout_scaling.cpp
     viewer/mouse_mapping.cpp
     viewer/navigator_bounds.cpp

@@ -16,18 +16,35 @@ set(HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness)
 add_test(NAME wine_prefix COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_PREFIX_DIR})
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS "wine;e2e" TIMEOUT 300
   ENVIRONMENT STILLVIEW_WINE_ARCH=${WINE_ARCH})
+# Sessions at other screen scales change the prefix's LogPixels, so they have a prefix of their
+# own; only the x86_64 tree has such sessions.
+set(WINE_DPI_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix-dpi)
+if(WINE_ARCH STREQUAL "win64")
+  add_test(NAME wine_prefix_dpi COMMAND ${HARNESS_DIR}/wine-prefix.sh ${WINE_DPI_PREFIX_DIR})
+  set_tests_properties(wine_prefix_dpi PROPERTIES FIXTURES_SETUP wine_dpi LABELS wine TIMEOUT 300
+    ENVIRONMENT STILLVIEW_WINE_ARCH=${WINE_ARCH})
+endif()
 
 # Tests that print share the one PDF queue, and the folder its printouts land in, with the other
 # build tree's tests running at the same time; some turn the queue away or clear the folder. They
 # take the printer in turn.
 set(PRINTER_LOCK flock -w 1800 /tmp/stillview-printer.lock)
 
-# add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [LABEL <label>])
+# add_wine_test(NAME <name> COMMAND <exe> <args…> [SCREEN WxH] [LANG <locale>] [DPI <n>]
+#               [LABEL <label>])
 # With HOST_SCRIPT the command is a host script that starts Windows programs itself; with PRINTS
-# the test takes the printer first.
+# the test takes the printer first. With DPI the session runs at that screen scale, in the
+# prefix kept for such sessions.
 function(add_wine_test)
-  cmake_parse_arguments(T "HOST_SCRIPT;PRINTS" "NAME;SCREEN;LANG;LABEL" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "HOST_SCRIPT;PRINTS" "NAME;SCREEN;LANG;DPI;LABEL" "COMMAND" ${ARGN})
   set(session_args)
+  set(prefix ${WINE_PREFIX_DIR})
+  set(fixture wine)
+  if(T_DPI)
+    list(APPEND session_args --dpi ${T_DPI})
+    set(prefix ${WINE_DPI_PREFIX_DIR})
+    set(fixture wine_dpi)
+  endif()
   if(T_SCREEN)
     list(APPEND session_args --screen ${T_SCREEN})
   endif()
@@ -48,10 +65,10 @@ function(add_wine_test)
     COMMAND ${printer} ${HARNESS_DIR}/wine-session.sh ${session_args} -- ${runner} ${T_COMMAND})
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS ${T_LABEL}
-    FIXTURES_REQUIRED wine
+    FIXTURES_REQUIRED ${fixture}
     RESOURCE_LOCK wine_session
     TIMEOUT ${timeout}
-    ENVIRONMENT "STILLVIEW_WINE_ARCH=${WINE_ARCH};STILLVIEW_WINEPREFIX=${WINE_PREFIX_DIR};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    ENVIRONMENT "STILLVIEW_WINE_ARCH=${WINE_ARCH};STILLVIEW_WINEPREFIX=${prefix};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
 # In-process tests: the program's windows created and driven message by message.
@@ -68,6 +85,8 @@ add_executable(wine_tests
   tests/wine/save_as_dialog_test.cpp
   tests/wine/shown_texts.cpp
   tests/wine/still_verify_test.cpp
+  tests/wine/texts_fit_test.cpp
+  tests/wine/viewer_scale_test.cpp
   tests/wine/translated_glyphs_test.cpp
   tests/wine/viewer_init_test.cpp
   tests/wine/viewer_keys_test.cpp
@@ -124,6 +143,17 @@ foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
   add_wine_test(NAME wine.TranslatedGlyphs.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=TranslatedGlyphs.* LABEL wine)
+endforeach()
+
+# The viewer at 150 percent, against the same viewer unaware of the scale.
+add_wine_test(NAME wine.ViewerScale SCREEN 1536x1152 DPI 144
+  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerScale.* LABEL wine)
+# Every text fits its control in each language at each common screen scale.
+foreach(lang en_US.UTF-8 ja_JP.UTF-8 zh_TW.UTF-8)
+  foreach(dpi 96 120 144 192)
+    add_wine_test(NAME wine.TextsFit.${lang}.${dpi} LANG ${lang} DPI ${dpi}
+      COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=TextsFit.* LABEL wine)
+  endforeach()
 endforeach()
 
 add_wine_test(NAME e2e.ViewerRun COMMAND $<TARGET_FILE:e2e_tests> --gtest_filter=ViewerRun.* LABEL e2e)

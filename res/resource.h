@@ -45,6 +45,9 @@
 #define IDB_ZOOM_IN_DOWN 227
 #define IDB_ZOOM_OUT_UP 228
 #define IDB_ZOOM_OUT_DOWN 229
+// Each face is drawn at 1.5 and 2 times its size too, numbered this much above it.
+#define IDB_FACE_OFFSET_150 1000
+#define IDB_FACE_OFFSET_200 2000
 
 // Cursors.
 #define IDC_CURSOR_DRAG 250

@@ -2,6 +2,7 @@
 
 #include "file_name_rules.h"
 #include "resource.h"
+#include "text_fit.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ BOOL SaveAsJpegDlg::OnInitDialog() {
     ListFolder();
     GetDlgItem(IDC_FILE_NAME)->SetFocus();
     m_strFileName = kDefaultFileName;
+    FitTextsToControls(m_hWnd);
     return CDialog::OnInitDialog();
 }
 

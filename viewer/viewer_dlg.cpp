@@ -2,6 +2,7 @@
 
 #include "about_dlg.h"
 #include "bitmap_check_box.h"
+#include "face_scale.h"
 #include "gdiplus_image.h"
 #include "layout_scaling.h"
 #include "navigator_tracker.h"
@@ -51,8 +52,18 @@ const ButtonTip kButtonTips[] = {
     {IDCANCEL, IDS_TIP_CANCEL},
 };
 
-HCURSOR LoadViewerCursor(UINT nID) {
-    return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID));
+// The cursors are 32 pixels square at 96 dpi, and as much larger as the screen's scale.
+HCURSOR LoadViewerCursor(UINT nID, int dpi) {
+    int side = ::MulDiv(32, dpi, 96);
+    return static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID),
+                                             IMAGE_CURSOR, side, side, LR_SHARED));
+}
+
+int ScreenDpi() {
+    HDC hScreen = ::GetDC(nullptr);
+    int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, hScreen);
+    return dpi;
 }
 
 void DeleteFileQuietly(const char* pszPath) {
@@ -95,10 +106,11 @@ ON_WM_SETCURSOR()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-ViewerDlg::ViewerDlg(CWnd* pParent) : CDialog(IDD_VIEWER, pParent) {
+ViewerDlg::ViewerDlg(CWnd* pParent) : CDialog(IDD_VIEWER, pParent), m_nDpi(ScreenDpi()) {
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     for (const BitmapButtonFaces& faces : kBitmapButtons) {
-        if (!(this->*faces.button).LoadBitmaps(faces.nUp, faces.nDown)) {
+        if (!(this->*faces.button)
+                 .LoadBitmaps(ScaledFaceId(faces.nUp, m_nDpi), ScaledFaceId(faces.nDown, m_nDpi))) {
             AfxThrowResourceException();
         }
     }
@@ -122,8 +134,8 @@ BOOL ViewerDlg::OnInitDialog() {
     InitViewState();
     UpdateScrollBars();
     // The zoom-mode toggles; each object deletes itself with its window.
-    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_IN_MODE), IDB_ZOOM_IN_UP);
-    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_OUT_MODE), IDB_ZOOM_OUT_UP);
+    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_IN_MODE), ScaledFaceId(IDB_ZOOM_IN_UP, m_nDpi));
+    new ABitmapCheckBox(GetDlgItem(IDC_ZOOM_OUT_MODE), ScaledFaceId(IDB_ZOOM_OUT_UP, m_nDpi));
     return TRUE;
 }
 
@@ -199,10 +211,10 @@ void ViewerDlg::InitViewState() {
     m_state.settings.m_nZoomMode = 0;
     ::SendDlgItemMessageW(m_hWnd, IDC_ZOOM_IN_MODE, BM_SETCHECK, BST_CHECKED, 0);
 
-    m_hCursorThumb = LoadViewerCursor(IDC_CURSOR_THUMB);
-    m_hCursorDrag = LoadViewerCursor(IDC_CURSOR_DRAG);
-    m_hCursorZoomIn = LoadViewerCursor(IDC_CURSOR_ZOOM_IN);
-    m_hCursorZoomOut = LoadViewerCursor(IDC_CURSOR_ZOOM_OUT);
+    m_hCursorThumb = LoadViewerCursor(IDC_CURSOR_THUMB, m_nDpi);
+    m_hCursorDrag = LoadViewerCursor(IDC_CURSOR_DRAG, m_nDpi);
+    m_hCursorZoomIn = LoadViewerCursor(IDC_CURSOR_ZOOM_IN, m_nDpi);
+    m_hCursorZoomOut = LoadViewerCursor(IDC_CURSOR_ZOOM_OUT, m_nDpi);
     m_state.settings.m_bPrinting = 0;
     theApp.m_hMainDlg = m_hWnd;
 }

@@ -48,6 +48,9 @@ class ViewerDlg : public CDialog {
     std::unique_ptr<NavigatorTracker> m_pTracker;
     char m_szTempFile[MAX_PATH] = "";
     HICON m_hIcon = nullptr;
+    // The screen's dots per inch when the viewer was made: its faces, cursors and caption are
+    // drawn for it.
+    int m_nDpi = 96;
 
   protected:
     void DoDataExchange(CDataExchange*) override {}

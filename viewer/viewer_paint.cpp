@@ -98,16 +98,17 @@ void ViewerDlg::DrawNavigator() {
 void ViewerDlg::DrawZoomCaption() {
     CClientDC dc(this);
     CFont font;
-    font.CreateFont(24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, L"Arial");
+    font.CreateFont(::MulDiv(24, m_nDpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    FF_SWISS | DEFAULT_PITCH, L"Arial");
     CGdiObject* pOldFont = dc.SelectObject(&font);
     CString text;
     text.Format(L" X %.1lf ", ZoomCaptionValue(m_state.view.m_fZoom));
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));
     for (const POINT& offset : kCaptionOutline) {
-        dc.TextOut(m_state.area.m_nViewX + offset.x, m_state.area.m_nViewY + offset.y, text,
-                   text.GetLength());
+        dc.TextOut(m_state.area.m_nViewX + ::MulDiv(offset.x, m_nDpi, 96),
+                   m_state.area.m_nViewY + ::MulDiv(offset.y, m_nDpi, 96), text, text.GetLength());
     }
     dc.SetTextColor(RGB(255, 255, 255));
     dc.TextOut(m_state.area.m_nViewX, m_state.area.m_nViewY, text, text.GetLength());

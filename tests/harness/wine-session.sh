@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# usage: wine-session.sh [--screen WxH] [--lang LANG] [--keep-env-file FILE] -- COMMAND ARGS...
+# usage: wine-session.sh [--screen WxH] [--lang LANG] [--dpi N] [--keep-env-file FILE] -- COMMAND ARGS...
 #
 # Runs COMMAND in a private Wine session: its own Xvfb display of the given
 # size (default 1024x768, 24-bit), a wineserver started fresh for the prefix
@@ -9,7 +9,10 @@
 # a detached guardian, when this script itself is killed with SIGKILL.
 #
 # COMMAND sees DISPLAY, WINEPREFIX, WINEDEBUG (-all unless set), LANG,
-# STILLVIEW_SESSION_SCREEN and STILLVIEW_HARNESS (this folder).
+# STILLVIEW_SESSION_SCREEN, STILLVIEW_SESSION_DPI and STILLVIEW_HARNESS (this folder).
+# --dpi N sets the user's screen scale (the registry value LogPixels, which
+# Wine reads when a program starts) before COMMAND runs. The value stays in
+# the prefix, so sessions with --dpi need a prefix of their own.
 # --keep-env-file FILE writes those variables as sourceable "export" lines
 # once the display is up, so another shell can join the running session;
 # the file is left behind afterwards.
@@ -144,6 +147,7 @@ fi
 
 screen=1024x768
 lang=en_US.UTF-8
+dpi=
 env_file=
 while [ $# -gt 0 ]; do
     case $1 in
@@ -151,15 +155,18 @@ while [ $# -gt 0 ]; do
         --screen=*) screen=${1#*=}; shift ;;
         --lang) lang=${2:?--lang needs a locale name}; shift 2 ;;
         --lang=*) lang=${1#*=}; shift ;;
+        --dpi) dpi=${2:?--dpi needs a number}; shift 2 ;;
+        --dpi=*) dpi=${1#*=}; shift ;;
         --keep-env-file) env_file=${2:?--keep-env-file needs a file}; shift 2 ;;
         --keep-env-file=*) env_file=${1#*=}; shift ;;
         --) shift; break ;;
-        *) die "unknown option '$1' (usage: wine-session.sh [--screen WxH] [--lang LANG] [--keep-env-file FILE] -- COMMAND ARGS...)" ;;
+        *) die "unknown option '$1' (usage: wine-session.sh [--screen WxH] [--lang LANG] [--dpi N] [--keep-env-file FILE] -- COMMAND ARGS...)" ;;
     esac
 done
 [ $# -ge 1 ] || die "no command given (usage: wine-session.sh [options] -- COMMAND ARGS...)"
 [[ $screen =~ ^([0-9]+)x([0-9]+)$ ]] || die "--screen must look like 1024x768, not '$screen'"
 [ "${BASH_REMATCH[1]}" -ge 320 ] && [ "${BASH_REMATCH[2]}" -ge 200 ] || die "screen $screen is too small"
+[ -z "$dpi" ] || [[ $dpi =~ ^[1-9][0-9]{1,2}$ ]] || die "--dpi must be a number like 144, not '$dpi'"
 [ -n "${STILLVIEW_WINEPREFIX:-}" ] || die "STILLVIEW_WINEPREFIX is not set"
 [ -x "$WINE" ] || die "no Wine loader at $WINE"
 
@@ -269,12 +276,18 @@ unset LC_ALL LANGUAGE LC_CTYPE LC_MESSAGES LC_NUMERIC LC_TIME LC_COLLATE \
     LC_IDENTIFICATION XAUTHORITY
 export LANG=$lang
 export STILLVIEW_SESSION_SCREEN=$screen
+export STILLVIEW_SESSION_DPI=${dpi:-96}
 export STILLVIEW_HARNESS=$HERE
+
+if [ -n "$dpi" ]; then
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1 || die "could not set LogPixels to $dpi"
+fi
 
 if [ -n "$env_file" ]; then
     {
         for v in DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES LANG \
-            STILLVIEW_WINEPREFIX STILLVIEW_SESSION_SCREEN STILLVIEW_HARNESS; do
+            STILLVIEW_WINEPREFIX STILLVIEW_SESSION_SCREEN STILLVIEW_SESSION_DPI STILLVIEW_HARNESS; do
             printf 'export %s=%q\n' "$v" "${!v}"
         done
     } >"$env_file"

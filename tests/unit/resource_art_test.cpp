@@ -190,7 +190,9 @@ TEST(ResourceArt, GeneratesExactlyTheFilesTheResourceScriptUses) {
     std::vector<std::string> expected = {"res/icon_128.ico", "res/sample/b-320b.bmp"};
     for (int id :
          {213, 214, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229}) {
-        expected.push_back("res/bitmaps/face_" + std::to_string(id) + ".bmp");
+        for (const char* suffix : {"", "_150", "_200"}) {
+            expected.push_back("res/bitmaps/face_" + std::to_string(id) + suffix + ".bmp");
+        }
     }
     for (int id : {250, 251, 252, 278}) {
         expected.push_back("res/cursors/cursor_" + std::to_string(id) + ".cur");
@@ -323,6 +325,43 @@ TEST_P(ButtonFacePair, DownSymbolIsTheUpSymbolMovedOnePixelDownRight) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPairs, ButtonFacePair, testing::ValuesIn(kUpFaceIds));
+
+// The faces for larger screen scales: the same picture, drawn with more pixels.
+class LargerButtonFace : public testing::TestWithParam<std::tuple<int, int>> {};
+
+TEST_P(LargerButtonFace, IsTheSameFaceDrawnLarger) {
+    const auto [id, percent] = GetParam();
+    const Image small = face(id);
+    const Image large = decodeBmp(readRepoFile("res/bitmaps/face_" + std::to_string(id) + "_" +
+                                               std::to_string(percent) + ".bmp"));
+    const int side = kFaceSide * percent / 100;
+    ASSERT_EQ(large.width, side);
+    ASSERT_EQ(large.storedHeight, side);
+    EXPECT_EQ(large.bitsPerPixel, 8);
+    EXPECT_EQ(large.at(0, 0), small.at(0, 0));
+    EXPECT_EQ(large.at(side - 1, side - 1), small.at(0, 0));
+    // Each pixel of the small face against the large one's pixels at the same place and one
+    // pixel round them: the edges of the shapes, smoothed or placed on whole pixels at another
+    // size, may move by that much.
+    int differing = 0;
+    for (int y = 0; y < kFaceSide; ++y) {
+        for (int x = 0; x < kFaceSide; ++x) {
+            const bool ink = luma(small.at(x, y)) < kInkLuma;
+            bool found = false;
+            for (int ly = y * percent / 100 - 1; ly <= (y + 1) * percent / 100; ++ly) {
+                for (int lx = x * percent / 100 - 1; lx <= (x + 1) * percent / 100; ++lx) {
+                    const bool inside = lx >= 0 && ly >= 0 && lx < side && ly < side;
+                    found = found || (inside && (luma(large.at(lx, ly)) < kInkLuma) == ink);
+                }
+            }
+            differing += found ? 0 : 1;
+        }
+    }
+    EXPECT_LT(differing, kFaceSide * kFaceSide / 25);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFacesAtBothScales, LargerButtonFace,
+                         testing::Combine(testing::ValuesIn(kFaceIds), testing::Values(150, 200)));
 
 TEST(ButtonFaces, EverySymbolIsDifferent) {
     std::vector<std::vector<bool>> symbols;

@@ -410,28 +410,6 @@ const ButtonResources kButtons[] = {
     {2, 220, 109, L"Return to previous screen"},
 };
 
-// How many pixels of a button on screen differ from the bitmap resource drawn at its origin.
-int FaceDifferences(HWND hButton, int nFace) {
-    ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HBITMAP hFace = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nFace));
-    BITMAP info{};
-    ::GetObjectW(hFace, sizeof info, &info);
-    HDC hScreen = ::GetDC(hButton);
-    HDC hMemory = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ old = ::SelectObject(hMemory, hFace);
-    int differences = info.bmWidth > 0 ? 0 : -1;
-    for (int y = 0; y < info.bmHeight; ++y) {
-        for (int x = 0; x < info.bmWidth; ++x) {
-            differences += ::GetPixel(hScreen, x, y) != ::GetPixel(hMemory, x, y) ? 1 : 0;
-        }
-    }
-    ::SelectObject(hMemory, old);
-    ::DeleteDC(hMemory);
-    ::ReleaseDC(hButton, hScreen);
-    ::DeleteObject(hFace);
-    return differences;
-}
-
 TEST(ViewerTips, ButtonTipsAreCreatedByTheFirstMouseMoveOnly) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();

@@ -226,3 +226,24 @@ COLORREF ClientCapture::At(int x, int y) const {
     UINT32 p = m_pixels[static_cast<size_t>(y) * m_width + x];
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
+
+int FaceDifferences(HWND hButton, int nFace) {
+    ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HBITMAP hFace = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nFace));
+    BITMAP info{};
+    ::GetObjectW(hFace, sizeof info, &info);
+    HDC hScreen = ::GetDC(hButton);
+    HDC hMemory = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ old = ::SelectObject(hMemory, hFace);
+    int differences = info.bmWidth > 0 ? 0 : -1;
+    for (int y = 0; y < info.bmHeight; ++y) {
+        for (int x = 0; x < info.bmWidth; ++x) {
+            differences += ::GetPixel(hScreen, x, y) != ::GetPixel(hMemory, x, y) ? 1 : 0;
+        }
+    }
+    ::SelectObject(hMemory, old);
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(hButton, hScreen);
+    ::DeleteObject(hFace);
+    return differences;
+}

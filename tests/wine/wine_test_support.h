@@ -60,6 +60,10 @@ bool WriteTwoColourPicture(const std::wstring& path, const wchar_t* mimeType, UI
 bool WritePicture(const std::wstring& path, const wchar_t* mimeType, UINT width, UINT height,
                   const std::function<UINT32(UINT, UINT)>& colourAt);
 
+// How many pixels of a button on screen differ from the bitmap resource drawn at its origin;
+// -1 when there is no such resource.
+int FaceDifferences(HWND hButton, int nFace);
+
 // A top-down 32-bit DIB section; its pixels are at *bits when bits is given.
 HBITMAP CreateDib32(int width, int height, void** bits = nullptr);
 

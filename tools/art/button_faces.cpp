@@ -46,12 +46,17 @@ Box around(Point c, double left, double top, double right, double bottom) {
     return {c.x + left, c.y + top, c.x + right, c.y + bottom};
 }
 
+// The nearest length that is a whole number of the canvas's pixels.
+double wholePixels(const Canvas& canvas, double length) {
+    return std::round(length * canvas.scale()) / canvas.scale();
+}
+
 void paintOneToOne(Canvas& canvas, Point c) {
     const std::string text = "1:1";
-    const double pixel = 3;
-    // Whole-pixel placement keeps the bitmap font crisp.
-    const Point topLeft{std::round(c.x - textWidth(text, pixel) / 2),
-                        std::round(c.y - kFontRows * pixel / 2)};
+    // Whole-pixel sizes and placement keep the bitmap font crisp at every scale.
+    const double pixel = wholePixels(canvas, 3);
+    const Point topLeft{wholePixels(canvas, c.x - textWidth(text, pixel) / 2),
+                        wholePixels(canvas, c.y - kFontRows * pixel / 2)};
     canvas.paint(textShape(text, topLeft, pixel), kInk);
 }
 
@@ -164,12 +169,19 @@ std::vector<int> buttonFaceIds() {
     return ids;
 }
 
-std::vector<uint8_t> buttonFaceBmp(int id) {
+std::vector<int> buttonFaceScales() {
+    return {100, 150, 200};
+}
+
+std::vector<uint8_t> buttonFaceBmp(int id, int scalePercent) {
     const FacePair& pair = pairFor(id);
     const State state = id == pair.upId ? State::Up : State::Down;
-    Canvas canvas = Canvas::opaque(kSide, kSide, kBackground);
+    const int side = kSide * scalePercent / 100;
+    Canvas canvas = Canvas::opaque(side, side, kBackground);
+    canvas.setScale(scalePercent / 100.0);
     paintButton(canvas, state);
-    const double press = state == State::Down ? 1 : 0;
+    // One whole pixel at every scale, so the pressed symbol stays as sharp as the raised one.
+    const double press = state == State::Down ? wholePixels(canvas, 1) : 0;
     pair.paintSymbol(canvas, offset(kCentre, press, press));
     return encodeBmp8(canvas);
 }

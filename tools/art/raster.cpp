@@ -63,22 +63,31 @@ void Canvas::setSmoothing(int samplesPerSide) {
     samplesPerSide_ = samplesPerSide;
 }
 
+void Canvas::setScale(double pixelsPerUnit) {
+    if (pixelsPerUnit <= 0) {
+        throw std::invalid_argument("the scale must be positive");
+    }
+    scale_ = pixelsPerUnit;
+}
+
 void Canvas::paint(const Shape& shape, Rgb colour) {
     paint(shape, [colour](Point) { return colour; });
 }
 
 void Canvas::paint(const Shape& shape, const std::function<Rgb(Point)>& colourAt) {
-    const int left = std::max(0, static_cast<int>(std::floor(shape.bounds.left)));
-    const int top = std::max(0, static_cast<int>(std::floor(shape.bounds.top)));
-    const int right = std::min(width_, static_cast<int>(std::ceil(shape.bounds.right)) + 1);
-    const int bottom = std::min(height_, static_cast<int>(std::ceil(shape.bounds.bottom)) + 1);
+    const int left = std::max(0, static_cast<int>(std::floor(shape.bounds.left * scale_)));
+    const int top = std::max(0, static_cast<int>(std::floor(shape.bounds.top * scale_)));
+    const int right =
+        std::min(width_, static_cast<int>(std::ceil(shape.bounds.right * scale_)) + 1);
+    const int bottom =
+        std::min(height_, static_cast<int>(std::ceil(shape.bounds.bottom * scale_)) + 1);
     const int samples = samplesPerSide_ * samplesPerSide_;
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
             const int covered = coveredSamples(shape, x, y);
             if (covered > 0) {
                 const int alpha = (covered * kFullAlpha + samples / 2) / samples;
-                blend(x, y, colourAt({x + 0.5, y + 0.5}), alpha);
+                blend(x, y, colourAt({(x + 0.5) / scale_, (y + 0.5) / scale_}), alpha);
             }
         }
     }
@@ -101,7 +110,8 @@ int Canvas::coveredSamples(const Shape& shape, int x, int y) const {
     int covered = 0;
     for (int sy = 0; sy < samplesPerSide_; ++sy) {
         for (int sx = 0; sx < samplesPerSide_; ++sx) {
-            const Point p{x + (sx + 0.5) / samplesPerSide_, y + (sy + 0.5) / samplesPerSide_};
+            const Point p{(x + (sx + 0.5) / samplesPerSide_) / scale_,
+                          (y + (sy + 0.5) / samplesPerSide_) / scale_};
             covered += shape.contains(p) ? 1 : 0;
         }
     }

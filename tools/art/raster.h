@@ -33,6 +33,9 @@ class Canvas {
 
     // Samples per pixel side; 1 gives hard edges, needed where only a fixed palette is allowed.
     void setSmoothing(int samplesPerSide);
+    // Pixels per unit of the shapes painted from now on, so one drawing serves every size.
+    void setScale(double pixelsPerUnit);
+    double scale() const { return scale_; }
     void paint(const Shape& shape, Rgb colour);
     void paint(const Shape& shape, const std::function<Rgb(Point)>& colourAt);
 
@@ -51,6 +54,7 @@ class Canvas {
     int width_;
     int height_;
     int samplesPerSide_ = 4;
+    double scale_ = 1;
     std::vector<Pixel> pixels_;
 };
 

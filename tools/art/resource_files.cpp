@@ -9,9 +9,12 @@ namespace art {
 
 std::vector<ResourceFile> resourceFiles() {
     std::vector<ResourceFile> files;
-    for (int id : buttonFaceIds()) {
-        files.push_back({"res/bitmaps/face_" + std::to_string(id) + ".bmp",
-                         [id] { return buttonFaceBmp(id); }});
+    for (int scale : buttonFaceScales()) {
+        const std::string suffix = scale == 100 ? "" : "_" + std::to_string(scale);
+        for (int id : buttonFaceIds()) {
+            files.push_back({"res/bitmaps/face_" + std::to_string(id) + suffix + ".bmp",
+                             [id, scale] { return buttonFaceBmp(id, scale); }});
+        }
     }
     for (int id : cursorIds()) {
         files.push_back(
