@@ -34,16 +34,18 @@ set(PRINTER_LOCK flock -w 1800 /tmp/stillview-printer.lock)
 #               [LABEL <label>])
 # With HOST_SCRIPT the command is a host script that starts Windows programs itself; with PRINTS
 # the test takes the printer first. With DPI the session runs at that screen scale, in the
-# prefix kept for such sessions.
+# prefix kept for such sessions, beside the sessions of the other prefix.
 function(add_wine_test)
   cmake_parse_arguments(T "HOST_SCRIPT;PRINTS" "NAME;SCREEN;LANG;DPI;LABEL" "COMMAND" ${ARGN})
   set(session_args)
   set(prefix ${WINE_PREFIX_DIR})
   set(fixture wine)
+  set(session wine_session)
   if(T_DPI)
     list(APPEND session_args --dpi ${T_DPI})
     set(prefix ${WINE_DPI_PREFIX_DIR})
     set(fixture wine_dpi)
+    set(session wine_dpi_session)
   endif()
   if(T_SCREEN)
     list(APPEND session_args --screen ${T_SCREEN})
@@ -66,7 +68,7 @@ function(add_wine_test)
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS ${T_LABEL}
     FIXTURES_REQUIRED ${fixture}
-    RESOURCE_LOCK wine_session
+    RESOURCE_LOCK ${session}
     TIMEOUT ${timeout}
     ENVIRONMENT "STILLVIEW_WINE_ARCH=${WINE_ARCH};STILLVIEW_WINEPREFIX=${prefix};STILLVIEW_SOURCE_DIR=${CMAKE_SOURCE_DIR};STILLVIEW_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
