@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,40 +61,54 @@ IntRect RectInParent(HWND hParent, HWND hControl) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// The control's rectangle after fitting its text.
-IntRect FitText(HWND hParent, HWND hControl) {
-    IntRect rect = RectInParent(hParent, hControl);
+// The control's rectangle grown to fit its text, where it is one that shows text.
+IntRect FitText(HWND hControl, const IntRect& rect) {
     TextKind kind = KindOf(hControl);
     if (kind == TextKind::None) {
         return rect;
     }
     bool button = kind == TextKind::Button;
     int needed = TextWidth(hControl) + (button ? 2 * kButtonTextInset : 0);
-    IntRect grown =
-        GrownToWidth(rect, needed, button ? TextGrowth::BothWays : TextGrowth::Rightward);
-    if (!(grown == rect)) {
-        ::SetWindowPos(hControl, nullptr, grown.left, grown.top, grown.Width(), grown.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+    return GrownToWidth(rect, needed, button ? TextGrowth::BothWays : TextGrowth::Rightward);
+}
+
+int Rightmost(const std::vector<IntRect>& rects) {
+    int rightmost = 0;
+    for (const IntRect& rect : rects) {
+        rightmost = std::max(rightmost, rect.right);
     }
-    return grown;
+    return rightmost;
+}
+
+void GrowDialog(HWND hDialog, int growth) {
+    RECT window;
+    ::GetWindowRect(hDialog, &window);
+    ::SetWindowPos(hDialog, nullptr, 0, 0, window.right - window.left + growth,
+                   window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
 
 void FitTextsToControls(HWND hDialog) {
-    int rightmostBefore = 0;
-    int rightmostAfter = 0;
+    std::vector<HWND> controls;
+    std::vector<IntRect> before;
+    std::vector<IntRect> fitted;
     for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild != nullptr;
          hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        rightmostBefore = std::max(rightmostBefore, RectInParent(hDialog, hChild).right);
-        rightmostAfter = std::max(rightmostAfter, FitText(hDialog, hChild).right);
+        controls.push_back(hChild);
+        before.push_back(RectInParent(hDialog, hChild));
+        fitted.push_back(FitText(hChild, before.back()));
     }
-    int growth = DialogGrowth(rightmostBefore, rightmostAfter);
-    if (growth == 0) {
-        return;
+    std::vector<IntRect> placed = KeptApart(before, fitted);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const IntRect& rect = placed[i];
+        if (!(rect == before[i])) {
+            ::SetWindowPos(controls[i], nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
-    RECT window;
-    ::GetWindowRect(hDialog, &window);
-    ::SetWindowPos(hDialog, nullptr, 0, 0, window.right - window.left + growth,
-                   window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int growth = DialogGrowth(Rightmost(before), Rightmost(placed));
+    if (growth > 0) {
+        GrowDialog(hDialog, growth);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "afxwin.h"
 
-// Labels grow rightward, buttons both ways, and the dialog as much as its controls reach further
-// right. Controls whose texts fit, and the rest of the dialog, stay where they are.
+// Labels grow rightward, buttons both ways; a control a grown one would come nearer than the
+// template had them moves rightward to keep the template's gap, and the dialog grows as much as
+// its controls reach further right. Everything else stays where it is.
 void FitTextsToControls(HWND hDialog);

@@ -1,6 +1,6 @@
 // Every label and push-button caption of the program's dialogs shows its whole text, measured in
-// the control's own font, in the session's language and screen scale (the harness runs this once
-// for each pair).
+// the control's own font, clear of the controls beside it, in the session's language and screen
+// scale (the harness runs this once for each pair).
 #include "modal_script.h"
 #include "resource.h"
 #include "viewer_window.h"
@@ -77,6 +77,29 @@ std::string Misfit(HWND hControl) {
            std::to_string(needed.Height());
 }
 
+bool IsShown(HWND hControl) {
+    return (::GetWindowLongW(hControl, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// A text control that reaches another control, or touches it, reads as one with it.
+std::string Crowding(HWND hDialog, HWND hControl) {
+    CRect own;
+    ::GetWindowRect(hControl, &own);
+    for (HWND h = ::GetWindow(hDialog, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        CRect other;
+        ::GetWindowRect(h, &other);
+        bool sameRow = other.top < own.bottom && own.top < other.bottom;
+        bool apart = other.left > own.right || own.left > other.right;
+        if (h != hControl && IsShown(h) && sameRow && !apart) {
+            return "control " + std::to_string(::GetDlgCtrlID(hControl)) + " (" +
+                   std::to_string(own.left) + ".." + std::to_string(own.right) +
+                   ") reaches control " + std::to_string(::GetDlgCtrlID(h)) + " (" +
+                   std::to_string(other.left) + ".." + std::to_string(other.right) + ")";
+        }
+    }
+    return "";
+}
+
 struct Checked {
     int texts = 0;
     std::vector<std::string> misfits;
@@ -85,14 +108,14 @@ struct Checked {
 Checked CheckTexts(HWND hDialog) {
     Checked checked;
     for (HWND h = ::GetWindow(hDialog, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        bool shown = (::GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
-        if (!shown || TextOf(h).empty() || !(IsLabel(h) || IsPushButton(h))) {
+        if (!IsShown(h) || TextOf(h).empty() || !(IsLabel(h) || IsPushButton(h))) {
             continue;
         }
         ++checked.texts;
-        std::string misfit = Misfit(h);
-        if (!misfit.empty()) {
-            checked.misfits.push_back(misfit);
+        for (const std::string& fault : {Misfit(h), Crowding(hDialog, h)}) {
+            if (!fault.empty()) {
+                checked.misfits.push_back(fault);
+            }
         }
     }
     return checked;
