@@ -3,12 +3,16 @@
 #include "resource.h"
 
 #include <stdexcept>
+#include <string>
 
 ViewerWindow::ViewerWindow(const std::wstring& commandLine) : m_commandLine(commandLine) {
+    ::SetLastError(ERROR_SUCCESS);
     m_created = m_dlg.Create(IDD_VIEWER);
     if (!m_created) {
-        // Ends the test with a failure instead of letting it read a half-made viewer.
-        throw std::runtime_error("the viewer dialog could not be created");
+        // Ends the test with a failure instead of letting it read a half-made viewer; the
+        // system's reason is kept, as the failure has been seen only on a loaded machine.
+        throw std::runtime_error("the viewer dialog could not be created (error " +
+                                 std::to_string(::GetLastError()) + ")");
     }
 }
 
