@@ -27,6 +27,12 @@ set(PRODUCT_RESOURCES ${CMAKE_SOURCE_DIR}/res/stillview.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res")
 set_source_files_properties(${PRODUCT_RESOURCES} verify/still_verify.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_BINARY_DIR}/res/stillview.manifest;${CMAKE_BINARY_DIR}/res/version.h")
+# The resource compiler names no dependencies of its own: a redrawn face or cursor must still
+# rebuild the resources.
+file(GLOB PRODUCT_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
+  ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/bitmaps/*.bmp
+  ${CMAKE_SOURCE_DIR}/res/cursors/*.cur)
+set_property(SOURCE ${PRODUCT_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS ${PRODUCT_ART})
 
 add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
 # The program alone loads the DLLs of cmake/DelayLoad.cmake lazily; tests load them up front,

@@ -52,11 +52,13 @@ const ButtonTip kButtonTips[] = {
     {IDCANCEL, IDS_TIP_CANCEL},
 };
 
-// The cursors are 32 pixels square at 96 dpi, and as much larger as the screen's scale.
+// The cursors are drawn 32 pixels square and at the faces' larger scales; the size nearest the
+// screen's is taken whole, never stretched. Not shared: a shared cursor keeps the size it was
+// first loaded at.
 HCURSOR LoadViewerCursor(UINT nID, int dpi) {
-    int side = ::MulDiv(32, dpi, 96);
+    int side = 32 * NearestFacePercent(dpi) / 100;
     return static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID),
-                                             IMAGE_CURSOR, side, side, LR_SHARED));
+                                             IMAGE_CURSOR, side, side, 0));
 }
 
 int ScreenDpi() {

@@ -179,11 +179,6 @@ Image decodeIconImage(const Bytes& file, const DirectoryEntry& entry) {
     return image;
 }
 
-Image decodeCursor(const std::string& path) {
-    const Bytes file = readRepoFile(path);
-    return decodeIconImage(file, decodeDirectory(file).entries.at(0));
-}
-
 // ---- Generated files ------------------------------------------------------------------------
 
 TEST(ResourceArt, GeneratesExactlyTheFilesTheResourceScriptUses) {
@@ -377,6 +372,8 @@ TEST(ButtonFaces, EverySymbolIsDifferent) {
 
 // ---- Cursors --------------------------------------------------------------------------------
 
+// A cursor's hot spot in its 32-pixel image; the larger images hold it at the same place of the
+// drawing.
 struct CursorCase {
     int id;
     int hotX;
@@ -387,55 +384,94 @@ std::string cursorPath(int id) {
     return "res/cursors/cursor_" + std::to_string(id) + ".cur";
 }
 
+// The sides a screen at 100, 150 and 200 percent takes, so the system never stretches a cursor.
+const int kCursorSides[] = {32, 48, 64};
+
+struct CursorImage {
+    DirectoryEntry entry;
+    Image image;
+};
+
+std::vector<CursorImage> decodeCursorImages(int id) {
+    const Bytes file = readRepoFile(cursorPath(id));
+    std::vector<CursorImage> images;
+    for (const DirectoryEntry& entry : decodeDirectory(file).entries) {
+        images.push_back({entry, decodeIconImage(file, entry)});
+    }
+    return images;
+}
+
 class Cursor : public testing::TestWithParam<CursorCase> {};
 
-TEST_P(Cursor, IsOne32By32SixteenColourImageWithHotSpot) {
+TEST_P(Cursor, HoldsASixteenColourImageForEachScreenScale) {
     const Bytes file = readRepoFile(cursorPath(GetParam().id));
-    const Directory directory = decodeDirectory(file);
-    EXPECT_EQ(directory.type, 2);
-    ASSERT_EQ(directory.entries.size(), 1u);
-    const DirectoryEntry& entry = directory.entries[0];
-    EXPECT_EQ(entry.width, 32);
-    EXPECT_EQ(entry.height, 32);
-    EXPECT_EQ(entry.colourCount, 16);
-    EXPECT_EQ(entry.first, GetParam().hotX);
-    EXPECT_EQ(entry.second, GetParam().hotY);
-    EXPECT_EQ(entry.bytes, kInfoHeaderSize + 16 * 4 + 32 * 16 + 32 * 4);
+    EXPECT_EQ(decodeDirectory(file).type, 2);
+    const std::vector<CursorImage> images = decodeCursorImages(GetParam().id);
+    ASSERT_EQ(images.size(), 3u);
+    for (size_t i = 0; i < images.size(); ++i) {
+        const int side = kCursorSides[i];
+        SCOPED_TRACE(side);
+        const DirectoryEntry& entry = images[i].entry;
+        EXPECT_EQ(entry.width, side);
+        EXPECT_EQ(entry.height, side);
+        EXPECT_EQ(entry.colourCount, 16);
+        EXPECT_EQ(entry.bytes,
+                  kInfoHeaderSize + 16 * 4 + side * side / 2 + side * ((side + 31) / 32 * 4));
+        EXPECT_EQ(images[i].image.width, side);
+        EXPECT_EQ(images[i].image.storedHeight, 2 * side);
+        EXPECT_EQ(images[i].image.bitsPerPixel, 4);
+    }
+    EXPECT_EQ(images[0].entry.first, GetParam().hotX);
+    EXPECT_EQ(images[0].entry.second, GetParam().hotY);
 }
 
-TEST_P(Cursor, ImageHeaderDescribesFourBitColourAndMask) {
-    const Image image = decodeCursor(cursorPath(GetParam().id));
-    EXPECT_EQ(image.width, 32);
-    EXPECT_EQ(image.storedHeight, 64);
-    EXPECT_EQ(image.bitsPerPixel, 4);
-}
-
-TEST_P(Cursor, HotSpotIsOnTheDrawing) {
-    const Image image = decodeCursor(cursorPath(GetParam().id));
-    EXPECT_FALSE(image.clear(GetParam().hotX, GetParam().hotY));
+// At every size the hot spot lies on the drawing, within a pixel of where the 32-pixel image has
+// it, scaled.
+TEST_P(Cursor, HotSpotIsOnTheDrawingAtTheSamePlaceAtEverySize) {
+    for (const CursorImage& cursor : decodeCursorImages(GetParam().id)) {
+        SCOPED_TRACE(cursor.entry.width);
+        const double scale = cursor.entry.width / 32.0;
+        EXPECT_NEAR(cursor.entry.first, (GetParam().hotX + 0.5) * scale, 1.0);
+        EXPECT_NEAR(cursor.entry.second, (GetParam().hotY + 0.5) * scale, 1.0);
+        EXPECT_FALSE(cursor.image.clear(cursor.entry.first, cursor.entry.second));
+    }
 }
 
 TEST_P(Cursor, IsBlackAndWhiteOnATransparentBackground) {
-    const Image image = decodeCursor(cursorPath(GetParam().id));
-    int black = 0;
-    int white = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const Colour c = image.at(x, y);
-            if (image.clear(x, y)) {
-                ASSERT_EQ(c, kBlack)
-                    << "a clear pixel must not change the screen at " << x << "," << y;
-            } else {
-                black += c == kBlack;
-                white += c == kWhite;
+    std::vector<int> drawnPixels;
+    for (const CursorImage& cursor : decodeCursorImages(GetParam().id)) {
+        const Image& image = cursor.image;
+        const int side = image.width;
+        SCOPED_TRACE(side);
+        int black = 0;
+        int white = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const Colour c = image.at(x, y);
+                if (image.clear(x, y)) {
+                    ASSERT_EQ(c, kBlack)
+                        << "a clear pixel must not change the screen at " << x << "," << y;
+                } else {
+                    black += c == kBlack;
+                    white += c == kWhite;
+                }
             }
         }
+        const int last = side - 1;
+        EXPECT_TRUE(image.clear(0, 0) && image.clear(last, 0) && image.clear(0, last) &&
+                    image.clear(last, last));
+        EXPECT_GT(black, 0);
+        EXPECT_GT(white, 0);
+        EXPECT_EQ(black + white,
+                  std::count(image.transparent.begin(), image.transparent.end(), false));
+        drawnPixels.push_back(black + white);
     }
-    EXPECT_TRUE(image.clear(0, 0) && image.clear(31, 0) && image.clear(0, 31) &&
-                image.clear(31, 31));
-    EXPECT_GT(black, 0);
-    EXPECT_GT(white, 0);
-    EXPECT_EQ(black + white, std::count(image.transparent.begin(), image.transparent.end(), false));
+    // A larger image holds the drawing drawn larger, not the small one in a corner.
+    ASSERT_EQ(drawnPixels.size(), 3u);
+    for (size_t i = 1; i < drawnPixels.size(); ++i) {
+        const double area = kCursorSides[i] * kCursorSides[i] / (32.0 * 32.0);
+        EXPECT_NEAR(drawnPixels[i] / area, drawnPixels[0], drawnPixels[0] * 0.2) << kCursorSides[i];
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCursors, Cursor,
@@ -456,15 +492,18 @@ int distanceToRim(const Image& image, int x, int y, int dx, int dy) {
 
 class MagnifierCursor : public testing::TestWithParam<CursorCase> {};
 
-TEST_P(MagnifierCursor, HotSpotIsAtTheCentreOfTheLens) {
-    const Image image = decodeCursor(cursorPath(GetParam().id));
-    const int x = GetParam().hotX;
-    const int y = GetParam().hotY;
-    const int right = distanceToRim(image, x, y, 1, 0);
-    EXPECT_GT(right, 3);
-    EXPECT_EQ(distanceToRim(image, x, y, -1, 0), right);
-    EXPECT_EQ(distanceToRim(image, x, y, 0, 1), right);
-    EXPECT_EQ(distanceToRim(image, x, y, 0, -1), right);
+TEST_P(MagnifierCursor, HotSpotIsAtTheCentreOfTheLensAtEverySize) {
+    for (const CursorImage& cursor : decodeCursorImages(GetParam().id)) {
+        SCOPED_TRACE(cursor.entry.width);
+        const Image& image = cursor.image;
+        const int x = cursor.entry.first;
+        const int y = cursor.entry.second;
+        const int right = distanceToRim(image, x, y, 1, 0);
+        EXPECT_GT(right, 3 * cursor.entry.width / 32);
+        EXPECT_EQ(distanceToRim(image, x, y, -1, 0), right);
+        EXPECT_EQ(distanceToRim(image, x, y, 0, 1), right);
+        EXPECT_EQ(distanceToRim(image, x, y, 0, -1), right);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ZoomCursors, MagnifierCursor,

@@ -184,12 +184,6 @@ TEST_F(ViewerMouse, CommandsReleaseTheToggles) {
     }
 }
 
-// The cursor of a resource id as the program's resources hold it; loading is shared, so the same
-// id gives the same handle the viewer holds.
-HCURSOR ResourceCursor(int nID) {
-    return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID));
-}
-
 HCURSOR CursorOver(ViewerDlg& dlg, CPoint point) {
     ::SetCursorPos(point.x, point.y);
     ::SendMessageW(dlg.m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(dlg.m_hWnd),
@@ -201,14 +195,17 @@ TEST_F(ViewerMouse, CursorShowsTheModeOverThePictureAndTheHandOverTheZoomedThumb
     CPoint picture = m_area.CenterPoint();
     CPoint thumb = m_thumb.CenterPoint();
     HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
-    EXPECT_EQ(CursorOver(Dlg(), picture), ResourceCursor(251)) << "magnifier with plus";
+    for (HCURSOR own : {Dlg().m_hCursorZoomIn, Dlg().m_hCursorZoomOut, Dlg().m_hCursorThumb}) {
+        ASSERT_NE(own, nullptr) << "a cursor of the program's own did not load";
+    }
+    EXPECT_EQ(CursorOver(Dlg(), picture), Dlg().m_hCursorZoomIn) << "magnifier with plus";
     EXPECT_EQ(CursorOver(Dlg(), thumb), arrow) << "no hand at 1:1";
     m_viewer.EditState().settings.m_nZoomMode = 1;
-    EXPECT_EQ(CursorOver(Dlg(), picture), ResourceCursor(278)) << "magnifier with minus";
+    EXPECT_EQ(CursorOver(Dlg(), picture), Dlg().m_hCursorZoomOut) << "magnifier with minus";
     m_viewer.EditState().settings.m_nZoomMode = 5;
     EXPECT_EQ(CursorOver(Dlg(), picture), arrow);
     Wheel(-120);
-    EXPECT_EQ(CursorOver(Dlg(), thumb), ResourceCursor(252)) << "open hand";
+    EXPECT_EQ(CursorOver(Dlg(), thumb), Dlg().m_hCursorThumb) << "open hand";
     EXPECT_EQ(CursorOver(Dlg(), {m_area.left, m_area.top + 40}), arrow) << "the area's edge";
 }
 
@@ -344,7 +341,7 @@ TEST_F(ViewerMouse, AtTheSmallestZoomAPressOnAHandleSquareDoesNotDragButAClickBe
     int srcX = Dlg().State().view.m_nSrcX;
     CPoint corner(before.left + 1, before.top + 1);
     PostDrag(Dlg().m_hWnd, corner, {corner.x + 30, corner.y + 5});
-    EXPECT_EQ(::GetCursor(), ResourceCursor(250)) << "closed hand";
+    EXPECT_EQ(::GetCursor(), Dlg().m_hCursorDrag) << "closed hand";
     EXPECT_EQ(Dlg().m_pTracker->m_rect, before);
     EXPECT_EQ(Dlg().State().view.m_nSrcX, srcX);
     RealClick(m_thumb.left + 3, m_thumb.top + 3);

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -47,6 +48,49 @@ std::map<int, CRect> UnawareLayout() {
     return layout;
 }
 
+// The AND mask of the image the cursor resource holds for this side, rows bottom-up as the
+// resource stores them; empty where the resource has no image drawn at that side.
+std::vector<BYTE> DrawnCursorMask(int cursorId, int side) {
+    HRSRC group = ::FindResourceW(nullptr, MAKEINTRESOURCEW(cursorId), RT_GROUP_CURSOR);
+    auto* directory = static_cast<BYTE*>(::LockResource(::LoadResource(nullptr, group)));
+    int imageId = ::LookupIconIdFromDirectoryEx(directory, FALSE, side, side, 0);
+    HRSRC image = ::FindResourceW(nullptr, MAKEINTRESOURCEW(imageId), RT_CURSOR);
+    // The image starts with its hot spot, then a 4-bit DIB: header, palette, colours, mask.
+    auto* bits = static_cast<const BYTE*>(::LockResource(::LoadResource(nullptr, image)));
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(bits + 4);
+    if (header->biWidth != side) {
+        return {};
+    }
+    const BYTE* mask = bits + 4 + header->biSize + 16 * 4 + side * side / 2;
+    return std::vector<BYTE>(mask, mask + side * ((side + 31) / 32 * 4));
+}
+
+// The AND mask of a cursor the program loaded, in the same layout.
+std::vector<BYTE> LoadedCursorMask(HCURSOR hCursor, int* side) {
+    ICONINFO info{};
+    ::GetIconInfo(hCursor, &info);
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+    *side = bitmap.bmWidth;
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[2];
+    } format{};
+    format.header.biSize = sizeof(BITMAPINFOHEADER);
+    format.header.biWidth = bitmap.bmWidth;
+    format.header.biHeight = bitmap.bmWidth;
+    format.header.biPlanes = 1;
+    format.header.biBitCount = 1;
+    std::vector<BYTE> mask(static_cast<size_t>(bitmap.bmWidth * ((bitmap.bmWidth + 31) / 32 * 4)));
+    HDC hdc = ::GetDC(nullptr);
+    ::GetDIBits(hdc, info.hbmMask, 0, bitmap.bmWidth, mask.data(),
+                reinterpret_cast<BITMAPINFO*>(&format), DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hdc);
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    return mask;
+}
+
 class ViewerScale : public testing::Test {
   protected:
     void SetUp() override { ASSERT_EQ(ScreenDpi(), kDpi) << "the session is not at 144 dpi"; }
@@ -80,6 +124,24 @@ TEST_F(ViewerScale, ButtonsShowTheFacesDrawnAtOneAndAHalfTimesTheirSize) {
         ::GetClientRect(viewer.Item(id), &client);
         EXPECT_EQ(client.Size(), CSize(75, 75));
         EXPECT_EQ(FaceDifferences(viewer.Item(id), face), 0);
+    }
+}
+
+TEST_F(ViewerScale, CursorsAreTheOnesDrawnAtOneAndAHalfTimesTheirSize) {
+    ViewerWindow viewer(SamplePicture());
+    const ViewerDlg& dlg = viewer.Dlg();
+    const std::pair<HCURSOR, int> kCursors[] = {{dlg.m_hCursorDrag, IDC_CURSOR_DRAG},
+                                                {dlg.m_hCursorThumb, IDC_CURSOR_THUMB},
+                                                {dlg.m_hCursorZoomIn, IDC_CURSOR_ZOOM_IN},
+                                                {dlg.m_hCursorZoomOut, IDC_CURSOR_ZOOM_OUT}};
+    for (const auto& [hCursor, id] : kCursors) {
+        SCOPED_TRACE("cursor " + std::to_string(id));
+        int side = 0;
+        std::vector<BYTE> shown = LoadedCursorMask(hCursor, &side);
+        EXPECT_EQ(side, 48);
+        std::vector<BYTE> drawn = DrawnCursorMask(id, 48);
+        ASSERT_FALSE(drawn.empty()) << "no image drawn at 48 pixels";
+        EXPECT_TRUE(shown == drawn) << "the cursor is not the one drawn at its size";
     }
 }
 

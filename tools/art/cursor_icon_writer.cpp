@@ -82,14 +82,18 @@ std::vector<uint8_t> encodeIcon(const std::vector<IconImage>& images) {
     return encodeContainer(kIconType, entries);
 }
 
-std::vector<uint8_t> encodeCursor(const Canvas& picture, HotSpot hotSpot) {
-    if (hotSpot.x < 0 || hotSpot.y < 0 || hotSpot.x >= picture.width() ||
-        hotSpot.y >= picture.height()) {
-        throw std::invalid_argument("cursor hot spot lies outside the picture");
+std::vector<uint8_t> encodeCursor(const std::vector<CursorImage>& images) {
+    std::vector<Entry> entries;
+    for (const CursorImage& image : images) {
+        const HotSpot& hotSpot = image.hotSpot;
+        if (hotSpot.x < 0 || hotSpot.y < 0 || hotSpot.x >= image.picture.width() ||
+            hotSpot.y >= image.picture.height()) {
+            throw std::invalid_argument("cursor hot spot lies outside the picture");
+        }
+        entries.push_back(entryFor(image.picture, 4, static_cast<uint16_t>(hotSpot.x),
+                                   static_cast<uint16_t>(hotSpot.y)));
     }
-    const Entry entry =
-        entryFor(picture, 4, static_cast<uint16_t>(hotSpot.x), static_cast<uint16_t>(hotSpot.y));
-    return encodeContainer(kCursorType, {entry});
+    return encodeContainer(kCursorType, entries);
 }
 
 } // namespace art

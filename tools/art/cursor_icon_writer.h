@@ -21,7 +21,13 @@ struct HotSpot {
 
 std::vector<uint8_t> encodeIcon(const std::vector<IconImage>& images);
 
-// A single 4-bit image, the format Windows cursors have used since Windows 3.
-std::vector<uint8_t> encodeCursor(const Canvas& picture, HotSpot hotSpot);
+struct CursorImage {
+    Canvas picture;
+    HotSpot hotSpot;
+};
+
+// 4-bit images, the format Windows cursors have used since Windows 3, each with its hot spot;
+// the system takes the size nearest the one asked for.
+std::vector<uint8_t> encodeCursor(const std::vector<CursorImage>& images);
 
 } // namespace art

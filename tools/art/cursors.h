@@ -7,7 +7,7 @@ namespace art {
 
 std::vector<int> cursorIds();
 
-// 32 x 32, 16-colour .cur file.
+// A 16-colour .cur file with the cursor drawn at 32, 48 and 64 pixels, in that order.
 std::vector<uint8_t> cursorFile(int id);
 
 } // namespace art
