@@ -72,6 +72,8 @@ class ScratchFile {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // A still or source named on an empty drive is a report, never the system's "no disk" box.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ::SetConsoleOutputCP(CP_UTF8);
     Arguments arguments;
     std::string wrong = ParseArguments(argc, argv, &arguments);
