@@ -94,10 +94,13 @@ stillview_library(stillview_imaging FOLDER imaging
 # The still: everything that makes or reads a saved still's bytes.
 stillview_library(stillview_still FOLDER still
   PORTABLE
+    still/encoded_tables.cpp
     still/exif_segment.cpp
+    still/imaging_library.cpp
     still/jpeg_comment.cpp
     still/jpeg_segment_writer.cpp
     still/jpeg_segments.cpp
+    still/own_bytes.cpp
     still/provenance.cpp
     still/quality_levels.cpp
     still/record_reading.cpp

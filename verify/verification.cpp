@@ -1,5 +1,6 @@
 #include "verification.h"
 
+#include "imaging_library.h"
 #include "shown_text.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ std::string ExactGamma(float gamma) {
 
 bool LibraryDiffers(const Verification& v) {
     return v.recordRead && !v.record.imagingLibrary.empty() &&
-           v.record.imagingLibrary != v.imagingLibrary;
+           !SameImagingLibrary(v.record.imagingLibrary, v.imagingLibrary);
 }
 
 std::string ImageDataFinding(const Verification& v) {
@@ -52,13 +53,26 @@ std::vector<std::string> AllDifferences(const Verification& v) {
 }
 
 const char* RulesName(StillRules rules) {
-    return rules == StillRules::kFirstRecord ? "first record" : "record with copies";
+    switch (rules) {
+    case StillRules::kFirstRecord:
+        return "first record";
+    case StillRules::kRecordWithCopies:
+        return "record with copies";
+    default:
+        return "record of the written tables";
+    }
 }
 
 const char* RulesText(StillRules rules) {
-    return rules == StillRules::kFirstRecord
-               ? "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy"
-               : "the record of thirteen lines in a comment, with its EXIF and XMP copies";
+    switch (rules) {
+    case StillRules::kFirstRecord:
+        return "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy";
+    case StillRules::kRecordWithCopies:
+        return "the record of thirteen lines in a comment, with its EXIF and XMP copies";
+    default:
+        return "the record of thirteen lines with its EXIF and XMP copies, stating the quality "
+               "the file's tables show; only the program's own segments";
+    }
 }
 
 const char* VerdictName(Verdict verdict) {
@@ -100,7 +114,7 @@ std::vector<ReportLine> CheckableLines(const Verification& v) {
                                                      : " (exact " + ExactGamma(r.gamma) + ")")},
         {"interpolation", InterpolationText(r.interpolation)},
         {"jpeg quality",
-         Number(r.jpegQuality) + (first ? " (not recorded: the only one StillView wrote)" : "")},
+         QualityText(r) + (first ? " (not recorded: the only one StillView wrote)" : "")},
         {"the file", "every byte, against the one rebuilt from the record"},
     };
 }
@@ -129,6 +143,10 @@ std::string JsonList(const std::vector<std::string>& texts) {
     return list + "]";
 }
 
+std::string JsonOrNull(bool known, const std::string& json) {
+    return known ? json : kNull;
+}
+
 std::string JsonRecord(const Verification& v) {
     if (!v.recordRead) {
         return kNull;
@@ -146,12 +164,11 @@ std::string JsonRecord(const Verification& v) {
            "}, \"gamma\": " + ExactGamma(r.gamma) +
            ", \"interpolation\": " + Number(r.interpolation) +
            ", \"jpeg_quality\": " + Number(r.jpegQuality) +
+           ", \"written_quality\": " + JsonOrNull(r.writtenQuality != 0, Number(r.writtenQuality)) +
+           ", \"chroma_subsampling\": " +
+           JsonOrNull(r.writtenQuality != 0, JsonString(r.chromaSubsampling)) +
            ", \"imaging_library\": " + JsonString(r.imagingLibrary) +
            ", \"exported\": " + JsonString(r.exportedAt) + "}";
-}
-
-std::string JsonOrNull(bool known, const std::string& json) {
-    return known ? json : kNull;
 }
 
 std::string JsonBool(bool value) {
@@ -199,9 +216,9 @@ std::string VerdictLine(const Verification& v) {
         if (!v.problem.empty()) {
             return "CANNOT VERIFY: " + v.problem;
         }
-        return "CANNOT VERIFY: made with " + v.record.imagingLibrary + ", checked with " +
-               v.imagingLibrary + ", which may encode the same view in other bytes; " +
-               ImageDataFinding(v);
+        return "CANNOT VERIFY: cannot verify here: made with another imaging library (" +
+               v.record.imagingLibrary + "; checked with " + v.imagingLibrary +
+               "), which may encode the same view in other bytes; " + ImageDataFinding(v);
     default:
         break;
     }
