@@ -148,11 +148,13 @@ stillview_library(stillview_verify FOLDER verify
   PORTABLE
     verify/exif_fields.cpp
     verify/line_changes.cpp
+    verify/platform_findings.cpp
     verify/producible_values.cpp
     verify/shown_text.cpp
     verify/still_comparison.cpp
     verify/verification.cpp
   WINDOWS
+    verify/platform_check.cpp
     verify/still_check.cpp
   USES stillview_still stillview_imaging)
 

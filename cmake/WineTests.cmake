@@ -131,6 +131,11 @@ foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState 
     TemporaryName StillVerify)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
+# The tests that pin the exact bytes or the differences of Wine's GDI+; a run on Windows leaves
+# them out with -LE wine-bytes.
+add_wine_test(NAME wine.WineBytes COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=WineBytes.*
+  LABEL wine)
+set_tests_properties(wine.WineBytes PROPERTIES LABELS "wine;wine-bytes")
 # Saves among the random actions fill a small disk.
 add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT PRINTS LABEL wine
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/with-small-disk.sh 160k $<TARGET_FILE:wine_tests>

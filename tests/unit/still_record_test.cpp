@@ -3,6 +3,7 @@
 #include "imaging_library.h"
 #include "jpeg_segments.h"
 #include "own_bytes.h"
+#include "platform_findings.h"
 #include "producible_values.h"
 #include "record_reading.h"
 #include "record_segments.h"
@@ -446,6 +447,50 @@ TEST(StillBytes, OnlyOurSegmentsAndDensityStay) {
     ASSERT_TRUE(KeepOwnBytes(kStart + kScan, &again));
     EXPECT_EQ(again, own) << "a header is put in where the encoder wrote none";
     EXPECT_FALSE(KeepOwnBytes(kStart + jfif120, &again)) << "no image data";
+}
+
+TEST(PlatformFindings, ExitZeroOnlyWhenEveryAssumptionHoldsAndEachFailingOneIsNamed) {
+    PlatformFindings f;
+    f.imagingLibrary = "gdiplus.dll 10.0.19041.1, sha256 " + std::string(64, 'c') + ", on Windows";
+    f.qualityAt100 = 100;
+    f.interpolationsDiffer = true;
+    f.stillVerifies = true;
+    f.stillVerdict = "VERIFIED: identical file";
+    f.densityX = f.densityY = 120;
+    EXPECT_EQ(PlatformExitStatus(f), 0);
+    std::string text = PlatformReportText(f);
+    EXPECT_NE(text.find("\njpeg quality 100: honoured\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\ndensity written: 120 x 120 dpi (a still always states 96)\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nPLATFORM: every assumption holds\n"), std::string::npos) << text;
+
+    f.embeddedThumbnailReturned = true;
+    f.stillVerifies = false;
+    f.stillVerdict = "NOT VERIFIED: image data: re-encoded: the pixels are equal but the bytes are "
+                     "not";
+    EXPECT_EQ(PlatformExitStatus(f), 1);
+    EXPECT_NE(PlatformReportText(f).find(
+                  "\nPLATFORM: not as assumed: thumbnail call, a still made here\n"),
+              std::string::npos)
+        << PlatformReportText(f);
+}
+
+TEST(PlatformFindings, DensityIsReadInDotsPerInch) {
+    std::string jfif = Bytes(
+        {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 1, 0, 120, 0, 144, 0, 0});
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(ReadJfifDensity(jfif, &x, &y));
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(y, 144);
+    jfif[13] = 2; // per centimetre: 38 is 96.5 dpi
+    jfif[15] = 38;
+    jfif[17] = 38;
+    ASSERT_TRUE(ReadJfifDensity(jfif, &x, &y));
+    EXPECT_EQ(x, 97);
+    jfif[13] = 0; // an aspect ratio, no density
+    EXPECT_FALSE(ReadJfifDensity(jfif, &x, &y));
 }
 
 } // namespace

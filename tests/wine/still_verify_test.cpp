@@ -5,6 +5,7 @@
 #include "image_magick.h"
 #include "jpeg_segment_writer.h"
 #include "jpeg_segments.h"
+#include "platform_findings.h"
 #include "record_reading.h"
 #include "resource.h"
 #include "source_digest.h"
@@ -347,7 +348,8 @@ TEST_F(StillVerify, ValuesStillViewCannotProduceAreRefused) {
         const char* says;
     };
     const Forgery forgeries[] = {
-        {"(100 requested)", "(5 requested)", "JPEG quality 5 (StillView saves at 100)"},
+        {RecordLine(still, "jpeg quality"), "jpeg quality: 5, chroma subsampling 4:2:0",
+         "JPEG quality 5 (StillView saves at 100)"},
         {"gamma exact: 1\n", "gamma exact: 0.05\n", "gamma 0.0500000007 (not a value the Brighter"},
         {"interpolation: 7 (high-quality bicubic)", "interpolation: 42 (other)",
          "interpolation 42 (StillView draws with 3, 7, 6)"},
@@ -442,7 +444,8 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     }
 }
 
-TEST_F(StillVerify, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
+// Pins Wine's encoder: the kept still was made under Wine, and another library's bytes differ.
+TEST(WineBytes, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
     VerifierRun run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " +
                                   Quoted(SourceFile("tests/corpus/stills/before-full-record.jpg")));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -517,6 +520,40 @@ TEST_F(StillVerify, AStillOfAnotherImagingLibraryIsNotJudgedHereButOneOfThisLibr
         << run.output;
     run = RunVerifier(Quoted(folder.Path(L"BEFORE.JPG.made")));
     EXPECT_EQ(run.exitCode, 0u) << "as that version wrote it: " << run.output;
+}
+
+// Pins Wine's differences from Windows.
+TEST(WineBytes, ThePlatformCheckNamesWinesQualityAndInterpolationAsNotHonoured) {
+    VerifierRun run = RunVerifier(L"--platform");
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    for (const char* finding :
+         {"\njpeg quality 100: not honoured: the tables written show 75\n",
+          "\ninterpolation: not honoured: the three qualities draw the same pixels\n",
+          "\nembedded thumbnail: not returned by the thumbnail call",
+          "\ndensity written: 96 x 96 dpi", "\na still made here: VERIFIED: identical file\n",
+          "\nPLATFORM: not as assumed: jpeg quality 100, interpolation\n"}) {
+        EXPECT_NE(run.output.find(finding), std::string::npos) << finding << run.output;
+    }
+    EXPECT_EQ(run.output.find("imaging library: gdiplus.dll "), 0u) << run.output;
+}
+
+// The thumbnail probe is only worth its answer if its EXIF holds a thumbnail readers find.
+TEST(StillVerifyPlatform, TheProbesEmbeddedThumbnailIsOneReadersFind) {
+    ScratchFolder folder;
+    std::wstring picture = folder.Path(L"PICTURE.JPG");
+    std::wstring thumbnail = folder.Path(L"THUMB.JPG");
+    ASSERT_TRUE(RunHostCommand("convert -size 320x240 xc:blue " + ShellQuoted(HostPath(picture)) +
+                                   " && convert -size 160x120 xc:red " +
+                                   ShellQuoted(HostPath(thumbnail)),
+                               nullptr));
+    std::string main = ReadBytes(picture);
+    std::string small = ReadBytes(thumbnail);
+    std::wstring both = folder.Path(L"BOTH.JPG");
+    ASSERT_TRUE(WriteBytes(both, main.substr(0, 2) + ExifWithThumbnail(small) + main.substr(2)));
+    std::string found;
+    ASSERT_TRUE(
+        RunHostCommand("exiftool -b -ThumbnailImage " + ShellQuoted(HostPath(both)), &found));
+    EXPECT_TRUE(found == small) << "exiftool finds " << found.size() << " bytes";
 }
 
 } // namespace
