@@ -145,6 +145,10 @@ add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
 # Prints to the harness's PDF queue and reads the printout back.
 add_wine_test(NAME wine.ViewerPrint PRINTS COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.*
   LABEL wine)
+# The same on a printer of 600 dpi across and 300 down, a queue of its own.
+add_wine_test(NAME wine.UnequalPrinter HOST_SCRIPT PRINTS LABEL wine
+  COMMAND ${HARNESS_DIR}/cups-unequal-queue.sh $<TARGET_FILE:wine_tests>
+  --gtest_filter=UnequalPrinter.*)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)
