@@ -135,7 +135,9 @@ endforeach()
 # them out with -LE wine-bytes.
 add_wine_test(NAME wine.WineBytes COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=WineBytes.*
   LABEL wine)
-set_tests_properties(wine.WineBytes PROPERTIES LABELS "wine;wine-bytes")
+add_wine_test(NAME wine.WineBytes.144dpi SCREEN 1536x1152 DPI 144 LABEL wine
+  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=WineBytes.ExportedImageData*)
+set_tests_properties(wine.WineBytes wine.WineBytes.144dpi PROPERTIES LABELS "wine;wine-bytes")
 # Saves among the random actions fill a small disk.
 add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT PRINTS LABEL wine
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/with-small-disk.sh 160k $<TARGET_FILE:wine_tests>
