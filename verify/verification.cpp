@@ -52,27 +52,23 @@ std::vector<std::string> AllDifferences(const Verification& v) {
     return all;
 }
 
-const char* RulesName(StillRules rules) {
-    switch (rules) {
-    case StillRules::kFirstRecord:
-        return "first record";
-    case StillRules::kRecordWithCopies:
-        return "record with copies";
-    default:
-        return "record of the written tables";
-    }
-}
+// How a report names each version's rules: a short name for JSON, and what they mean.
+struct RulesWords {
+    const char* name;
+    const char* text;
+};
 
-const char* RulesText(StillRules rules) {
-    switch (rules) {
-    case StillRules::kFirstRecord:
-        return "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy";
-    case StillRules::kRecordWithCopies:
-        return "the record of thirteen lines in a comment, with its EXIF and XMP copies";
-    default:
-        return "the record of thirteen lines with its EXIF and XMP copies, stating the quality "
-               "the file's tables show; only the program's own segments";
-    }
+RulesWords WordsOf(StillRules rules) {
+    static const RulesWords kWords[] = {
+        {"first record",
+         "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy"},
+        {"record with copies",
+         "the record of thirteen lines in a comment, with its EXIF and XMP copies"},
+        {"record of the written tables",
+         "the record of thirteen lines with its EXIF and XMP copies, stating the quality the "
+         "file's tables show; only the program's own segments"},
+    };
+    return kWords[static_cast<int>(rules)];
 }
 
 const char* VerdictName(Verdict verdict) {
@@ -243,7 +239,7 @@ std::string ReportText(const Verification& v) {
         lines.push_back("export sha256: " + v.exportSha256);
     }
     if (v.recordRead) {
-        lines.push_back(std::string("rules: ") + RulesText(v.rules));
+        lines.push_back(std::string("rules: ") + WordsOf(v.rules).text);
         for (bool checked : {true, false}) {
             std::vector<std::string> group;
             for (const ReportLine& line : CheckableLines(v)) {
@@ -302,7 +298,7 @@ std::string ReportJson(const Verification& v) {
         ", \"reason\": " + JsonOrNull(verdict != Verdict::Verified,
                                       JsonString(verdictLine.substr(verdictLine.find(": ") + 2)));
     json += ", \"exit_status\": " + Number(static_cast<int>(verdict));
-    json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(RulesName(v.rules)));
+    json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(WordsOf(v.rules).name));
     json += ", \"record\": " + JsonRecord(v);
     json += ", \"checked\": " + JsonList(checked);
     json += ", \"stated\": " + JsonList(stated);
