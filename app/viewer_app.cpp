@@ -13,6 +13,9 @@ const wchar_t kInstanceEventName[] = L"{323D0D09-35B4-4709-9C94-B929A4874A55}";
 ViewerApp::ViewerApp() = default;
 
 BOOL ViewerApp::InitInstance() {
+    // An empty floppy or CD drive is skipped by the drive list; Windows would otherwise put its
+    // own "no disk" box over the viewer when the list asks for the volume's label.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     CWinApp::InitInstance();
     SetRegistryKey(L"Varnolt");
     if (!ClaimSingleInstance()) {

@@ -94,10 +94,13 @@ stillview_library(stillview_imaging FOLDER imaging
 # The still: everything that makes or reads a saved still's bytes.
 stillview_library(stillview_still FOLDER still
   PORTABLE
+    still/encoded_tables.cpp
     still/exif_segment.cpp
+    still/imaging_library.cpp
     still/jpeg_comment.cpp
     still/jpeg_segment_writer.cpp
     still/jpeg_segments.cpp
+    still/own_bytes.cpp
     still/provenance.cpp
     still/quality_levels.cpp
     still/record_reading.cpp
@@ -145,11 +148,13 @@ stillview_library(stillview_verify FOLDER verify
   PORTABLE
     verify/exif_fields.cpp
     verify/line_changes.cpp
+    verify/platform_findings.cpp
     verify/producible_values.cpp
     verify/shown_text.cpp
     verify/still_comparison.cpp
     verify/verification.cpp
   WINDOWS
+    verify/platform_check.cpp
     verify/still_check.cpp
   USES stillview_still stillview_imaging)
 

@@ -131,6 +131,13 @@ foreach(suite Framework Controls Tracker ViewerLayout ViewerPicture ViewerState 
     TemporaryName StillVerify)
   add_wine_test(NAME wine.${suite} COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=*${suite}*.* LABEL wine)
 endforeach()
+# The tests that pin the exact bytes or the differences of Wine's GDI+; a run on Windows leaves
+# them out with -LE wine-bytes.
+add_wine_test(NAME wine.WineBytes COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=WineBytes.*
+  LABEL wine)
+add_wine_test(NAME wine.WineBytes.144dpi SCREEN 1536x1152 DPI 144 LABEL wine
+  COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=WineBytes.ExportedImageData*)
+set_tests_properties(wine.WineBytes wine.WineBytes.144dpi PROPERTIES LABELS "wine;wine-bytes")
 # Saves among the random actions fill a small disk.
 add_wine_test(NAME wine.ViewerRandomUse HOST_SCRIPT PRINTS LABEL wine
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/with-small-disk.sh 160k $<TARGET_FILE:wine_tests>
@@ -140,6 +147,10 @@ add_wine_test(NAME wine.ViewerLayout.1600x1200 SCREEN 1600x1200
 # Prints to the harness's PDF queue and reads the printout back.
 add_wine_test(NAME wine.ViewerPrint PRINTS COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerPrint.*
   LABEL wine)
+# The same on a printer of 600 dpi across and 300 down, a queue of its own.
+add_wine_test(NAME wine.UnequalPrinter HOST_SCRIPT PRINTS LABEL wine
+  COMMAND ${HARNESS_DIR}/cups-unequal-queue.sh $<TARGET_FILE:wine_tests>
+  --gtest_filter=UnequalPrinter.*)
 foreach(lang ja_JP.UTF-8 zh_TW.UTF-8)
   add_wine_test(NAME wine.ViewerTips.${lang} LANG ${lang}
     COMMAND $<TARGET_FILE:wine_tests> --gtest_filter=ViewerTips.* LABEL wine)

@@ -1,5 +1,7 @@
 #include "page_rect.h"
 
+#include <cstdint>
+
 namespace {
 
 // A 4:3 size no wider than the given width: the height first, then the width back from it, both
@@ -7,6 +9,10 @@ namespace {
 PageRectSize FromWidth(int width) {
     int height = 3 * width / 4;
     return {4 * height / 3, height};
+}
+
+int Rescale(int value, int to, int from) {
+    return from > 0 ? static_cast<int>(static_cast<std::int64_t>(value) * to / from) : value;
 }
 
 } // namespace
@@ -37,4 +43,13 @@ PageLayout LayOutPictureAndText(int pageWidth, int pageHeight, int textHeight, i
         }
     }
     return {picture, picture.height + gap};
+}
+
+PageLayout LayOutOnPrinter(int pageWidth, int pageHeight, int textHeight, int gap, int dpiX,
+                           int dpiY) {
+    PageLayout square =
+        LayOutPictureAndText(pageWidth, Rescale(pageHeight, dpiX, dpiY),
+                             Rescale(textHeight, dpiX, dpiY), Rescale(gap, dpiX, dpiY));
+    return {{square.picture.width, Rescale(square.picture.height, dpiY, dpiX)},
+            Rescale(square.textTop, dpiY, dpiX)};
 }

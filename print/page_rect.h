@@ -22,3 +22,9 @@ struct PageLayout {
 // shrinks, still 4:3 and at the top-left corner, just enough for the text to fit. A page too
 // small for any picture above the text gets a picture of no size.
 PageLayout LayOutPictureAndText(int pageWidth, int pageHeight, int textHeight, int gap);
+
+// The same on a printer whose pixels are not square, dpiX across and dpiY down: laid out in
+// square pixels of dpiX so that the picture is 4:3 on paper; heights in and out are the
+// printer's rows.
+PageLayout LayOutOnPrinter(int pageWidth, int pageHeight, int textHeight, int gap, int dpiX,
+                           int dpiY);

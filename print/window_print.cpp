@@ -20,16 +20,18 @@ bool DrawPictureAndRecord(CDC& printer, HBITMAP hCapture, const ExportRecord& re
     int pageWidth = printer.GetDeviceCaps(HORZRES);
     int pageHeight = printer.GetDeviceCaps(VERTRES);
     int dpi = printer.GetDeviceCaps(LOGPIXELSX);
+    int dpiDown = printer.GetDeviceCaps(LOGPIXELSY);
     // The record's lines do not change in number with the picture's width, only the scale.
-    std::vector<std::string> lines =
-        PrintedRecordLines(record, FitPageRect(pageWidth, pageHeight).width, dpi);
+    std::vector<std::string> lines = PrintedRecordLines(
+        record, LayOutOnPrinter(pageWidth, pageHeight, 0, 0, dpi, dpiDown).picture.width, dpi);
     if (!SelectRecordFont(printer, lines, pFont)) {
         return false;
     }
     int lineHeight = RecordLineHeight(printer);
     int textHeight =
         static_cast<int>(WrapRecordLines(printer, lines, pageWidth).size()) * lineHeight;
-    PageLayout layout = LayOutPictureAndText(pageWidth, pageHeight, textHeight, lineHeight);
+    PageLayout layout =
+        LayOutOnPrinter(pageWidth, pageHeight, textHeight, lineHeight, dpi, dpiDown);
     lines = PrintedRecordLines(record, layout.picture.width, dpi);
 
     DIBSECTION section{};

@@ -24,6 +24,21 @@ bool HoldsExactly(const std::wstring& path, const std::string& bytes) {
     return ok && read == bytes.size() && stored.compare(0, read, bytes) == 0;
 }
 
+// A scanner or indexer may hold a new or replaced file for a moment on Windows.
+bool HeldForAMoment(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+constexpr DWORD kPatienceMs = 2000;
+constexpr DWORD kRetryMs = 50;
+
+bool IsReadOnlyFile(const std::wstring& path) {
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 } // namespace
 
 void StagedFile::SetMediumFault(MediumFault fault) {
@@ -31,6 +46,12 @@ void StagedFile::SetMediumFault(MediumFault fault) {
 }
 
 StagedFile::StagedFile(const std::wstring& target) : m_target(target) {
+    // Windows refuses to replace a read-only file and Wine does not: refused on both, before
+    // anything is written beside it.
+    if (IsReadOnlyFile(target)) {
+        m_error = ERROR_ACCESS_DENIED;
+        return;
+    }
     wchar_t path[MAX_PATH] = L"";
     if (::GetTempFileNameW(FolderOf(target).c_str(), L"SV", 0, path) == 0) {
         m_error = ::GetLastError();
@@ -74,10 +95,14 @@ bool StagedFile::Write(const std::string& bytes) {
 }
 
 bool StagedFile::Commit() {
-    if (!::MoveFileExW(m_path.c_str(), m_target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD start = ::GetTickCount();
+    while (!::MoveFileExW(m_path.c_str(), m_target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         m_error = ::GetLastError();
-        return false;
+        if (!HeldForAMoment(m_error) || ::GetTickCount() - start >= kPatienceMs) {
+            return false;
+        }
+        ::Sleep(kRetryMs);
     }
     m_committed = true;
     return true;

@@ -14,7 +14,8 @@ class StagedFile {
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Whether the staged file could be made; if not, Error() says why.
+    // Whether the staged file could be made; if not, Error() says why. A read-only target gets
+    // none: it is not replaced.
     bool Created() const { return !m_path.empty(); }
     DWORD Error() const { return m_error; }
     const std::wstring& Path() const { return m_path; }
@@ -22,7 +23,8 @@ class StagedFile {
     // Fills the staged file, through to the medium, and reads it back from there; false with
     // Error() set if the write failed or the medium gives back other bytes.
     bool Write(const std::string& bytes);
-    // Moves the staged file over the target; false with Error() set if not.
+    // Moves the staged file over the target, trying again for up to two seconds while another
+    // program holds the target; false with Error() set if not.
     bool Commit();
 
     // What the medium keeps of the bytes written to it, for every staged file from now on.

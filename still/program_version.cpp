@@ -1,5 +1,7 @@
 #include "program_version.h"
 
+#include "imaging_library.h"
+#include "source_digest.h"
 #include "utf8_text.h"
 
 #include <windows.h>
@@ -85,11 +87,24 @@ std::string ExecutableNameVersionAndBuild() {
 }
 
 std::string ImagingLibraryVersion() {
-    wchar_t module[MAX_PATH] = L"";
-    HMODULE hLibrary = ::GetModuleHandleW(L"gdiplus.dll");
-    std::string version;
-    if (hLibrary != nullptr && ::GetModuleFileNameW(hLibrary, module, MAX_PATH) > 0) {
-        version = FixedFileVersion(VersionInfoOf(module));
-    }
-    return "gdiplus.dll " + (version.empty() ? std::string("(version unknown)") : version);
+    // Read once: the DLL a process runs with does not change under it.
+    static const std::string library = [] {
+        wchar_t module[MAX_PATH] = L"";
+        HMODULE hLibrary = ::GetModuleHandleW(L"gdiplus.dll");
+        if (hLibrary == nullptr || ::GetModuleFileNameW(hLibrary, module, MAX_PATH) == 0) {
+            return ImagingLibraryText(std::string(), std::string(), WineVersion());
+        }
+        SourceDigest digest(module);
+        return ImagingLibraryText(FixedFileVersion(VersionInfoOf(module)),
+                                  digest.Wait() ? digest.Sha256() : std::string(), WineVersion());
+    }();
+    return library;
+}
+
+std::string WineVersion() {
+    using GetVersion = const char*(CDECL*)();
+    HMODULE hNtdll = ::GetModuleHandleW(L"ntdll.dll");
+    auto get = reinterpret_cast<GetVersion>(
+        reinterpret_cast<void*>(::GetProcAddress(hNtdll, "wine_get_version")));
+    return get != nullptr ? std::string(get()) : std::string();
 }

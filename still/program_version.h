@@ -8,5 +8,8 @@
 std::string ProgramNameAndVersion();
 // "StillVerify 1.0.0.1, 64-bit build": this executable's own name, version and build.
 std::string ExecutableNameVersionAndBuild();
-// "gdiplus.dll 5.1.3102.2180"; "gdiplus.dll (version unknown)" when it cannot be read.
+// The gdiplus.dll this process runs with, as ImagingLibraryText names it: file version, SHA-256
+// of the loaded file, and Wine or Windows.
 std::string ImagingLibraryVersion();
+// Wine's version ("8.0") when the program runs under Wine; empty on Windows.
+std::string WineVersion();

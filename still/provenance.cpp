@@ -30,6 +30,17 @@ std::string InterpolationText(int mode) {
     return std::to_string(mode) + " (" + InterpolationWording(mode) + ")";
 }
 
+std::string QualityText(const ExportRecord& r) {
+    if (r.writtenQuality == 0) {
+        return std::to_string(r.jpegQuality);
+    }
+    std::string text = std::to_string(r.writtenQuality);
+    if (r.writtenQuality != r.jpegQuality) {
+        text += " (" + std::to_string(r.jpegQuality) + " requested)";
+    }
+    return text + ", chroma subsampling " + r.chromaSubsampling;
+}
+
 PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeight, int sourceWidth,
                        int sourceHeight) {
     PixelRect source;
@@ -63,8 +74,7 @@ std::string ProvenanceText(const ExportRecord& r, StillRules rules) {
     // What repeating the export needs beyond the lines above, each exact when read back.
     std::snprintf(number, sizeof number, "%.9g", static_cast<double>(r.gamma));
     text += std::string("gamma exact: ") + number + "\n";
-    std::snprintf(number, sizeof number, "%d", r.jpegQuality);
-    text += std::string("jpeg quality: ") + number + "\n";
+    text += "jpeg quality: " + QualityText(r) + "\n";
     text += "imaging library: " + r.imagingLibrary + "\n";
     return text;
 }

@@ -24,15 +24,20 @@ struct ExportRecord {
     PixelRect view; // in working-picture pixels
     float gamma = 1.0f;
     int interpolation = 0;
-    int jpegQuality = 100;
-    std::string imagingLibrary; // name and file version
+    int jpegQuality = 100; // asked of the encoder
+    // What the encoder wrote, read back from its tables; 0 and empty in records from before.
+    int writtenQuality = 0;
+    std::string chromaSubsampling;
+    std::string imagingLibrary; // name and file version; since the written quality, hash and
+                                // platform too
     std::string exportedAt;
 };
 
 // How a version of the program wrote its stills. The first carried the record's first ten lines
-// in a comment alone; since then the record also holds what repeating the export needs and has
-// copies in EXIF and XMP.
-enum class StillRules { kFirstRecord, kRecordWithCopies };
+// in a comment alone; then the record also held what repeating the export needs and had copies
+// in EXIF and XMP; now it states the quality and subsampling the file's own tables show, and the
+// encoder's bytes carry no segment or density of the platform's.
+enum class StillRules { kFirstRecord, kRecordWithCopies, kWrittenTables };
 
 // The view's rectangle in the original picture's pixels: each edge scaled by the ratio of the
 // sizes, multiplied first and divided last.
@@ -40,7 +45,7 @@ PixelRect ViewInSource(const PixelRect& view, int workingWidth, int workingHeigh
                        int sourceHeight);
 
 std::string ProvenanceText(const ExportRecord& record,
-                           StillRules rules = StillRules::kRecordWithCopies);
+                           StillRules rules = StillRules::kWrittenTables);
 
 // The pieces of the record's lines that other copies of it repeat.
 // "x 132 y 48 width 512 height 420 of 704 x 576"
@@ -49,6 +54,9 @@ std::string RectText(const PixelRect& rect, int width, int height);
 std::string RoundedGammaText(float gamma);
 // "7 (high-quality bicubic)"
 std::string InterpolationText(int mode);
+// "75 (100 requested), chroma subsampling 4:2:0", "100, chroma subsampling 4:4:4"; the
+// requested quality alone in records from before the written one.
+std::string QualityText(const ExportRecord& record);
 
 // ISO 8601 local time with its offset from UTC, e.g. "2026-12-07T08:15:02+01:00".
 std::string LocalTimestamp(int year, int month, int day, int hour, int minute, int second,

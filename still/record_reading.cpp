@@ -89,6 +89,29 @@ bool ReadQuality(const std::string& text, int* quality) {
     return true;
 }
 
+// "75 (100 requested), chroma subsampling 4:2:0", "100, chroma subsampling 4:4:4", or from
+// before the written quality, "100".
+bool ReadQualityLine(const std::string& text, ExportRecord* r) {
+    const std::string kChroma = ", chroma subsampling ";
+    std::size_t chroma = text.find(kChroma);
+    if (chroma == std::string::npos) {
+        return ReadQuality(text, &r->jpegQuality);
+    }
+    r->chromaSubsampling = text.substr(chroma + kChroma.size());
+    std::string qualities = text.substr(0, chroma);
+    std::size_t requested = qualities.find(" (");
+    const std::string kRequested = " requested)";
+    if (requested == std::string::npos) {
+        return !r->chromaSubsampling.empty() && ReadQuality(qualities, &r->writtenQuality) &&
+               ReadQuality(qualities, &r->jpegQuality);
+    }
+    std::string asked = qualities.substr(requested + 2);
+    return !r->chromaSubsampling.empty() && asked.size() > kRequested.size() &&
+           asked.compare(asked.size() - kRequested.size(), kRequested.size(), kRequested) == 0 &&
+           ReadQuality(qualities.substr(0, requested), &r->writtenQuality) &&
+           ReadQuality(asked.substr(0, asked.size() - kRequested.size()), &r->jpegQuality);
+}
+
 class Reader {
   public:
     explicit Reader(const std::string& text) : m_lines(SplitLines(text)) {}
@@ -164,12 +187,13 @@ RecordReading ReadRecord(const std::string& text) {
                     [&](const std::string& v) { return ReadInterpolation(v, &r.interpolation); });
     reader.Required("exported", copy(&r.exportedAt));
     reader.Optional("gamma exact", [&](const std::string& v) { return ReadFloat(v, &r.gamma); });
-    reader.Optional("jpeg quality",
-                    [&](const std::string& v) { return ReadQuality(v, &r.jpegQuality); });
+    reader.Optional("jpeg quality", [&](const std::string& v) { return ReadQualityLine(v, &r); });
     reader.Optional("imaging library", copy(&r.imagingLibrary));
     constexpr int kLinesAddedSinceTheFirst = 3;
     if (reader.MissingOptional() == kLinesAddedSinceTheFirst) {
         reader.Reading().rules = StillRules::kFirstRecord;
+    } else if (r.writtenQuality == 0) {
+        reader.Reading().rules = StillRules::kRecordWithCopies;
     }
     return reader.Reading();
 }

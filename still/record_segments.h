@@ -10,4 +10,4 @@
 // the first rules JFIF, comment, image data. False when the bytes do not start like a JPEG or a
 // copy of the record does not fit in a segment.
 bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record, std::string* result,
-                          StillRules rules = StillRules::kRecordWithCopies);
+                          StillRules rules = StillRules::kWrittenTables);

@@ -2,7 +2,9 @@
 
 #include "gdiplus_drawing.h"
 #include "gdiplus_image.h"
+#include "encoded_tables.h"
 #include "jpeg_encoder.h"
+#include "own_bytes.h"
 #include "record_segments.h"
 
 #include <memory>
@@ -28,6 +30,27 @@ bool RenderView(GdiplusImage& picture, const ExportRecord& record) {
     return graphics.DrawImage(*source, whole, shown, attributes.Native()) == Ok;
 }
 
+// The encoder's bytes as the rules keep them, and the record stating what they hold. Earlier
+// rules kept the encoder's bytes as they came.
+bool Finish(const std::string& encoded, const ExportRecord& record, std::string* jpeg,
+            StillRules rules) {
+    if (rules != StillRules::kWrittenTables) {
+        ExportRecord asked = record;
+        asked.writtenQuality = 0;
+        asked.chromaSubsampling.clear();
+        return InsertRecordSegments(encoded, asked, jpeg, rules);
+    }
+    std::string own;
+    EncodedTables tables;
+    if (!KeepOwnBytes(encoded, &own) || !ReadEncodedTables(own, &tables)) {
+        return false;
+    }
+    ExportRecord written = record;
+    written.writtenQuality = tables.quality;
+    written.chromaSubsampling = tables.subsampling;
+    return InsertRecordSegments(own, written, jpeg, rules);
+}
+
 } // namespace
 
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
@@ -46,5 +69,5 @@ bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::w
     }
     std::string encoded;
     return reloaded->SaveToMemory(encoder, quality.Get(), &encoded) == Ok &&
-           InsertRecordSegments(encoded, record, jpeg, rules);
+           Finish(encoded, record, jpeg, rules);
 }

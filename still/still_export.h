@@ -12,7 +12,8 @@ class GdiplusImage;
 
 // The finished JPEG's bytes in *jpeg; false when any step failed. The picture is only read;
 // a caller that must keep its picture from the encoder's reach passes a copy. The temporary
-// file is overwritten and left for the caller to remove. The rules of an earlier version give
-// the still that version wrote.
+// file is overwritten and left for the caller to remove. The record's written quality and
+// subsampling are read from the encoded bytes, whatever the record passed in says. The rules of
+// an earlier version give the still that version wrote.
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
-                 std::string* jpeg, StillRules rules = StillRules::kRecordWithCopies);
+                 std::string* jpeg, StillRules rules = StillRules::kWrittenTables);

@@ -66,12 +66,12 @@ std::string History(const ExportRecord& record) {
 std::string ExportEventParameters(const ExportRecord& record) {
     PixelRect inSource = ViewInSource(record.view, record.workingWidth, record.workingHeight,
                                       record.sourceWidth, record.sourceHeight);
-    char resize[96];
-    std::snprintf(resize, sizeof resize, "resized to %d x %d; JPEG quality %d", record.workingWidth,
-                  record.workingHeight, record.jpegQuality);
+    char resize[64];
+    std::snprintf(resize, sizeof resize, "resized to %d x %d; JPEG quality ", record.workingWidth,
+                  record.workingHeight);
     return "cropped to " + RectText(inSource, record.sourceWidth, record.sourceHeight) +
            " source pixels; gamma " + RoundedGammaText(record.gamma) + "; interpolation " +
-           InterpolationText(record.interpolation) + "; " + resize;
+           InterpolationText(record.interpolation) + "; " + resize + QualityText(record);
 }
 
 std::string XmpPacket(const ExportRecord& record) {

@@ -37,7 +37,7 @@ bool OnTheSteps(float gamma, StillRules rules) {
         return false;
     }
     std::set<float> steps = GammaSteps((gamma > 1.0f ? gamma : 1.0f) + kDetour);
-    if (rules == StillRules::kRecordWithCopies) {
+    if (rules != StillRules::kFirstRecord) {
         return steps.count(gamma) != 0;
     }
     for (float step : steps) {

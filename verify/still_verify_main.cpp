@@ -1,6 +1,9 @@
 // StillVerify [--json] [--source SOURCE] EXPORT.JPG...
-// Checks that each exported still is exactly the recorded view of exactly its source.
+// StillVerify --platform
+// Checks that each exported still is exactly the recorded view of exactly its source; or what
+// the program assumes of this machine's imaging library.
 #include "gdiplus_session.h"
+#include "platform_check.h"
 #include "still_check.h"
 #include "utf8_text.h"
 
@@ -11,9 +14,11 @@
 
 namespace {
 
-const char kUsage[] = "usage: StillVerify [--json] [--source SOURCE] EXPORT.JPG...\n";
+const char kUsage[] = "usage: StillVerify [--json] [--source SOURCE] EXPORT.JPG...\n"
+                      "       StillVerify --platform\n";
 
 struct Arguments {
+    bool platform = false;
     bool json = false;
     std::wstring source;
     std::vector<std::wstring> exports;
@@ -23,7 +28,9 @@ struct Arguments {
 std::string ParseArguments(int argc, wchar_t** argv, Arguments* arguments) {
     for (int i = 1; i < argc; ++i) {
         std::wstring argument = argv[i];
-        if (argument == L"--json") {
+        if (argument == L"--platform") {
+            arguments->platform = true;
+        } else if (argument == L"--json") {
             arguments->json = true;
         } else if (argument == L"--source") {
             if (i + 1 == argc) {
@@ -35,6 +42,9 @@ std::string ParseArguments(int argc, wchar_t** argv, Arguments* arguments) {
         } else {
             arguments->exports.push_back(argument);
         }
+    }
+    if (arguments->platform) {
+        return argc == 2 ? "" : "--platform stands alone";
     }
     return arguments->exports.empty() ? "no still to check" : "";
 }
@@ -72,6 +82,8 @@ class ScratchFile {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // A still or source named on an empty drive is a report, never the system's "no disk" box.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ::SetConsoleOutputCP(CP_UTF8);
     Arguments arguments;
     std::string wrong = ParseArguments(argc, argv, &arguments);
@@ -80,6 +92,12 @@ int wmain(int argc, wchar_t** argv) {
         return static_cast<int>(Verdict::CannotVerify);
     }
     ULONG_PTR token = StartImaging();
+    if (arguments.platform) {
+        PlatformFindings findings = CheckPlatform();
+        Write(STD_OUTPUT_HANDLE, PlatformReportText(findings));
+        StopImaging(token);
+        return PlatformExitStatus(findings);
+    }
     std::vector<Verdict> verdicts;
     {
         ScratchFile scratch;

@@ -1,5 +1,6 @@
 #include "verification.h"
 
+#include "imaging_library.h"
 #include "shown_text.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ std::string ExactGamma(float gamma) {
 
 bool LibraryDiffers(const Verification& v) {
     return v.recordRead && !v.record.imagingLibrary.empty() &&
-           v.record.imagingLibrary != v.imagingLibrary;
+           !SameImagingLibrary(v.record.imagingLibrary, v.imagingLibrary);
 }
 
 std::string ImageDataFinding(const Verification& v) {
@@ -51,14 +52,23 @@ std::vector<std::string> AllDifferences(const Verification& v) {
     return all;
 }
 
-const char* RulesName(StillRules rules) {
-    return rules == StillRules::kFirstRecord ? "first record" : "record with copies";
-}
+// How a report names each version's rules: a short name for JSON, and what they mean.
+struct RulesWords {
+    const char* name;
+    const char* text;
+};
 
-const char* RulesText(StillRules rules) {
-    return rules == StillRules::kFirstRecord
-               ? "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy"
-               : "the record of thirteen lines in a comment, with its EXIF and XMP copies";
+RulesWords WordsOf(StillRules rules) {
+    static const RulesWords kWords[] = {
+        {"first record",
+         "the first stills': the record's first ten lines in a comment, no EXIF or XMP copy"},
+        {"record with copies",
+         "the record of thirteen lines in a comment, with its EXIF and XMP copies"},
+        {"record of the written tables",
+         "the record of thirteen lines with its EXIF and XMP copies, stating the quality the "
+         "file's tables show; only the program's own segments"},
+    };
+    return kWords[static_cast<int>(rules)];
 }
 
 const char* VerdictName(Verdict verdict) {
@@ -100,7 +110,7 @@ std::vector<ReportLine> CheckableLines(const Verification& v) {
                                                      : " (exact " + ExactGamma(r.gamma) + ")")},
         {"interpolation", InterpolationText(r.interpolation)},
         {"jpeg quality",
-         Number(r.jpegQuality) + (first ? " (not recorded: the only one StillView wrote)" : "")},
+         QualityText(r) + (first ? " (not recorded: the only one StillView wrote)" : "")},
         {"the file", "every byte, against the one rebuilt from the record"},
     };
 }
@@ -129,6 +139,10 @@ std::string JsonList(const std::vector<std::string>& texts) {
     return list + "]";
 }
 
+std::string JsonOrNull(bool known, const std::string& json) {
+    return known ? json : kNull;
+}
+
 std::string JsonRecord(const Verification& v) {
     if (!v.recordRead) {
         return kNull;
@@ -146,12 +160,11 @@ std::string JsonRecord(const Verification& v) {
            "}, \"gamma\": " + ExactGamma(r.gamma) +
            ", \"interpolation\": " + Number(r.interpolation) +
            ", \"jpeg_quality\": " + Number(r.jpegQuality) +
+           ", \"written_quality\": " + JsonOrNull(r.writtenQuality != 0, Number(r.writtenQuality)) +
+           ", \"chroma_subsampling\": " +
+           JsonOrNull(r.writtenQuality != 0, JsonString(r.chromaSubsampling)) +
            ", \"imaging_library\": " + JsonString(r.imagingLibrary) +
            ", \"exported\": " + JsonString(r.exportedAt) + "}";
-}
-
-std::string JsonOrNull(bool known, const std::string& json) {
-    return known ? json : kNull;
 }
 
 std::string JsonBool(bool value) {
@@ -199,9 +212,9 @@ std::string VerdictLine(const Verification& v) {
         if (!v.problem.empty()) {
             return "CANNOT VERIFY: " + v.problem;
         }
-        return "CANNOT VERIFY: made with " + v.record.imagingLibrary + ", checked with " +
-               v.imagingLibrary + ", which may encode the same view in other bytes; " +
-               ImageDataFinding(v);
+        return "CANNOT VERIFY: cannot verify here: made with another imaging library (" +
+               v.record.imagingLibrary + "; checked with " + v.imagingLibrary +
+               "), which may encode the same view in other bytes; " + ImageDataFinding(v);
     default:
         break;
     }
@@ -226,7 +239,7 @@ std::string ReportText(const Verification& v) {
         lines.push_back("export sha256: " + v.exportSha256);
     }
     if (v.recordRead) {
-        lines.push_back(std::string("rules: ") + RulesText(v.rules));
+        lines.push_back(std::string("rules: ") + WordsOf(v.rules).text);
         for (bool checked : {true, false}) {
             std::vector<std::string> group;
             for (const ReportLine& line : CheckableLines(v)) {
@@ -285,7 +298,7 @@ std::string ReportJson(const Verification& v) {
         ", \"reason\": " + JsonOrNull(verdict != Verdict::Verified,
                                       JsonString(verdictLine.substr(verdictLine.find(": ") + 2)));
     json += ", \"exit_status\": " + Number(static_cast<int>(verdict));
-    json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(RulesName(v.rules)));
+    json += ", \"rules\": " + JsonOrNull(v.recordRead, JsonString(WordsOf(v.rules).name));
     json += ", \"record\": " + JsonRecord(v);
     json += ", \"checked\": " + JsonList(checked);
     json += ", \"stated\": " + JsonList(stated);

@@ -56,4 +56,18 @@ TEST(PageRect, TextUnderThePictureLeavesAPortraitPictureAsItIsAndShrinksALandsca
     EXPECT_EQ(tiny.picture.height, 0);
 }
 
+TEST(PageRect, OnAPrinterOfUnequalResolutionsThePictureIsFourToThreeOnPaper) {
+    // A4 on a printer of 600 dpi across and 300 down: 4960 x 3508 of its pixels, 8.27 x 11.69 in.
+    PageLayout a4 = LayOutOnPrinter(4960, 3508, 200, 20, 600, 300);
+    EXPECT_EQ(a4.picture.width, 4960) << "8.27 in, the page's width";
+    EXPECT_EQ(a4.picture.height, 1860) << "6.2 in: 8.27 x 3 / 4";
+    EXPECT_EQ(a4.textTop, 1880);
+
+    PageLayout square = LayOutOnPrinter(2479, 3508, 400, 40, 300, 300);
+    PageLayout plain = LayOutPictureAndText(2479, 3508, 400, 40);
+    EXPECT_EQ(square.picture.width, plain.picture.width);
+    EXPECT_EQ(square.picture.height, plain.picture.height);
+    EXPECT_EQ(square.textTop, plain.textTop);
+}
+
 } // namespace

@@ -1,6 +1,9 @@
 // Reading a still back: its record, its pieces, the values only StillView can produce, and what
 // a check of it reports.
+#include "imaging_library.h"
 #include "jpeg_segments.h"
+#include "own_bytes.h"
+#include "platform_findings.h"
 #include "producible_values.h"
 #include "record_reading.h"
 #include "record_segments.h"
@@ -284,8 +287,9 @@ TEST(StillVerdict, NoVerdictContradictsItselfAndTheWorstDecidesTheExit) {
               "NOT VERIFIED: image data: re-encoded: the pixels are equal but the bytes are not");
     v.imagingLibrary = "gdiplus.dll 10.0.1";
     EXPECT_EQ(v.Outcome(), Verdict::CannotVerify) << "another library may encode other bytes";
-    EXPECT_EQ(VerdictLine(v).find("CANNOT VERIFY: made with gdiplus.dll 5.1.3102.2180, checked "
-                                  "with gdiplus.dll 10.0.1"),
+    EXPECT_EQ(VerdictLine(v).find("CANNOT VERIFY: cannot verify here: made with another imaging "
+                                  "library (gdiplus.dll 5.1.3102.2180; checked with gdiplus.dll "
+                                  "10.0.1)"),
               0u);
     v.differences = {"record: the line \"gamma: 1.9\" where StillView writes \"gamma: 0.8\""};
     EXPECT_EQ(v.Outcome(), Verdict::NotVerified) << "a changed record is no library's doing";
@@ -362,6 +366,131 @@ TEST(StillPixels, CountsPixelsThatDifferInAnyColourAndTheLargestDifference) {
     EXPECT_EQ(c.total, 4u);
     EXPECT_EQ(c.differing, 2u) << "alpha alone is no difference";
     EXPECT_EQ(c.largestDifference, 255);
+}
+
+TEST(StillRecord, TheQualityLineSaysWhatTheTablesShowAndReadsBack) {
+    ExportRecord written = SampleRecord();
+    written.writtenQuality = 75;
+    written.chromaSubsampling = "4:2:0";
+    std::string text = ProvenanceText(written);
+    EXPECT_NE(text.find("\njpeg quality: 75 (100 requested), chroma subsampling 4:2:0\n"),
+              std::string::npos)
+        << text;
+    RecordReading read = ReadRecord(text);
+    ASSERT_EQ(read.problem, "");
+    EXPECT_EQ(read.rules, StillRules::kWrittenTables);
+    EXPECT_EQ(read.record.jpegQuality, 100);
+    EXPECT_EQ(read.record.writtenQuality, 75);
+    EXPECT_EQ(read.record.chromaSubsampling, "4:2:0");
+
+    written.writtenQuality = 100;
+    written.chromaSubsampling = "4:4:4";
+    text = ProvenanceText(written);
+    EXPECT_NE(text.find("\njpeg quality: 100, chroma subsampling 4:4:4\n"), std::string::npos);
+    read = ReadRecord(text);
+    EXPECT_EQ(read.rules, StillRules::kWrittenTables);
+    EXPECT_EQ(read.record.writtenQuality, 100);
+
+    for (const char* malformed : {"75 (100 requested)", "75 (100), chroma subsampling 4:2:0",
+                                  "75 (100 requested), chroma subsampling ",
+                                  "175, chroma subsampling 4:2:0", "x, chroma subsampling 4:2:0"}) {
+        std::string line = std::string("\njpeg quality: ") + malformed + "\n";
+        std::size_t start = text.find("\njpeg quality: ");
+        std::string bad =
+            text.substr(0, start) + line + text.substr(text.find('\n', start + 1) + 1);
+        EXPECT_EQ(ReadRecord(bad).problem, "the record's \"jpeg quality\" line is malformed")
+            << malformed;
+    }
+}
+
+TEST(StillIdentity, AnotherLibraryIsAnotherHashOrPlatformAndOldRecordsGoByVersion) {
+    std::string wine = ImagingLibraryText("6.1.7601.17514", std::string(64, 'a'), "8.0");
+    EXPECT_EQ(wine,
+              "gdiplus.dll 6.1.7601.17514, sha256 " + std::string(64, 'a') + ", under Wine 8.0");
+    std::string windows = ImagingLibraryText("6.1.7601.17514", std::string(64, 'a'), "");
+    EXPECT_EQ(windows.substr(windows.size() - 12), ", on Windows");
+    EXPECT_TRUE(SameImagingLibrary(wine, wine));
+    EXPECT_FALSE(SameImagingLibrary(wine, windows)) << "Wine is not Windows";
+    EXPECT_FALSE(SameImagingLibrary(
+        wine, ImagingLibraryText("6.1.7601.17514", std::string(64, 'b'), "8.0")));
+    EXPECT_TRUE(SameImagingLibrary("gdiplus.dll 6.1.7601.17514", windows));
+    EXPECT_FALSE(SameImagingLibrary("gdiplus.dll 5.1.3102.2180", windows));
+
+    Verification v = Checked();
+    v.record.imagingLibrary = "gdiplus.dll 6.1.7601.17514";
+    v.imagingLibrary = wine;
+    v.identicalFile = false;
+    v.imageDataDiffers = true;
+    v.pixelsCompared = true;
+    v.pixels = {307200, 0, 0};
+    EXPECT_EQ(v.Outcome(), Verdict::NotVerified) << "a record from before the hash, this version";
+    v.record.imagingLibrary = windows;
+    EXPECT_EQ(v.Outcome(), Verdict::CannotVerify);
+    EXPECT_NE(ReportJson(v).find("\"reason\": \"cannot verify here: made with another imaging "
+                                 "library (" +
+                                 windows + "; checked with " + wine + ")"),
+              std::string::npos);
+}
+
+// An encoder's JPEG: its JFIF header at 120 dpi, its own EXIF, then the tables and the scan.
+TEST(StillBytes, OnlyOurSegmentsAndDensityStay) {
+    const std::string jfif120 =
+        Bytes({0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 1, 0, 120, 0, 120, 0, 0});
+    const std::string encoderExif = Bytes({0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0});
+    std::string own;
+    ASSERT_TRUE(KeepOwnBytes(kStart + jfif120 + encoderExif + kScan, &own));
+    EXPECT_EQ(own, kStart +
+                       Bytes({0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 1, 0, 96, 0, 96,
+                              0, 0}) +
+                       kScan);
+    std::string again;
+    ASSERT_TRUE(KeepOwnBytes(kStart + kScan, &again));
+    EXPECT_EQ(again, own) << "a header is put in where the encoder wrote none";
+    EXPECT_FALSE(KeepOwnBytes(kStart + jfif120, &again)) << "no image data";
+}
+
+TEST(PlatformFindings, ExitZeroOnlyWhenEveryAssumptionHoldsAndEachFailingOneIsNamed) {
+    PlatformFindings f;
+    f.imagingLibrary = "gdiplus.dll 10.0.19041.1, sha256 " + std::string(64, 'c') + ", on Windows";
+    f.qualityAt100 = 100;
+    f.interpolationsDiffer = true;
+    f.stillVerifies = true;
+    f.stillVerdict = "VERIFIED: identical file";
+    f.densityX = f.densityY = 120;
+    EXPECT_EQ(PlatformExitStatus(f), 0);
+    std::string text = PlatformReportText(f);
+    EXPECT_NE(text.find("\njpeg quality 100: honoured\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\ndensity written: 120 x 120 dpi (a still always states 96)\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nPLATFORM: every assumption holds\n"), std::string::npos) << text;
+
+    f.embeddedThumbnailReturned = true;
+    f.stillVerifies = false;
+    f.stillVerdict = "NOT VERIFIED: image data: re-encoded: the pixels are equal but the bytes are "
+                     "not";
+    EXPECT_EQ(PlatformExitStatus(f), 1);
+    EXPECT_NE(PlatformReportText(f).find(
+                  "\nPLATFORM: not as assumed: thumbnail call, a still made here\n"),
+              std::string::npos)
+        << PlatformReportText(f);
+}
+
+TEST(PlatformFindings, DensityIsReadInDotsPerInch) {
+    std::string jfif = Bytes(
+        {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 1, 0, 120, 0, 144, 0, 0});
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(ReadJfifDensity(jfif, &x, &y));
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(y, 144);
+    jfif[13] = 2; // per centimetre: 38 is 96.5 dpi
+    jfif[15] = 38;
+    jfif[17] = 38;
+    ASSERT_TRUE(ReadJfifDensity(jfif, &x, &y));
+    EXPECT_EQ(x, 97);
+    jfif[13] = 0; // an aspect ratio, no density
+    EXPECT_FALSE(ReadJfifDensity(jfif, &x, &y));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // What a save writes: the view on screen, read back by an independent decoder; and what a
 // failed save leaves: nothing new, nothing destroyed.
+#include "encoded_tables.h"
+#include "gdiplus_image.h"
 #include "image_magick.h"
 #include "jpeg_encoder.h"
 #include "staged_file.h"
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <new>
 #include <sstream>
 
@@ -147,6 +150,59 @@ ShownDialog SaveThroughTheDialog(ViewerWindow& viewer, const std::wstring& folde
     return result;
 }
 
+// What libjpeg's own reader (djpeg) shows of a JPEG's tables: the luminance quantization table
+// as printed, and the sampling factors under their usual name.
+struct OutsideTables {
+    std::string luminance;
+    std::string subsampling;
+};
+
+OutsideTables ReadByDjpeg(const std::wstring& jpeg) {
+    std::string shown;
+    EXPECT_TRUE(RunHostCommand("djpeg -verbose -verbose -outfile /dev/null " +
+                                   ShellQuoted(HostPath(jpeg)) + " 2>&1",
+                               &shown));
+    OutsideTables tables;
+    std::size_t table = shown.find("Define Quantization Table 0");
+    for (std::size_t at = shown.find('\n', table), row = 0; table != std::string::npos && row < 8;
+         ++row) {
+        std::size_t end = shown.find('\n', at + 1);
+        tables.luminance += shown.substr(at + 1, end - at);
+        at = end;
+    }
+    std::string factors;
+    for (std::size_t at = shown.find("Component 1: "); at < shown.find("Start Of Scan");
+         at = shown.find("Component ", at + 1)) {
+        int h = 0;
+        int v = 0;
+        if (std::sscanf(shown.c_str() + at, "Component %*d: %dhx%dv", &h, &v) == 2) {
+            factors += (factors.empty() ? "" : ",") + std::to_string(h) + "x" + std::to_string(v);
+        }
+    }
+    const std::map<std::string, std::string> names = {
+        {"1x1,1x1,1x1", "4:4:4"}, {"2x1,1x1,1x1", "4:2:2"}, {"2x2,1x1,1x1", "4:2:0"}};
+    tables.subsampling = names.count(factors) != 0 ? names.at(factors) : factors;
+    return tables;
+}
+
+// A JPEG from libjpeg's own encoder (cjpeg) at this quality and sampling.
+std::wstring MadeByCjpeg(const ScratchFolder& folder, int quality, const char* sampling) {
+    std::wstring path = folder.Path(L"CJPEG" + std::to_wstring(quality) + L".JPG");
+    EXPECT_TRUE(RunHostCommand("convert -size 64x48 gradient:red-blue ppm:- | cjpeg -quality " +
+                                   std::to_string(quality) + " -sample " + sampling + " > " +
+                                   ShellQuoted(HostPath(path)),
+                               nullptr));
+    return path;
+}
+
+std::string LoadedImagingLibrarySha256() {
+    wchar_t module[MAX_PATH] = L"";
+    ::GetModuleFileNameW(::GetModuleHandleW(L"gdiplus.dll"), module, MAX_PATH);
+    std::string hash;
+    EXPECT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(module)), &hash));
+    return hash.substr(0, 64);
+}
+
 class JpegExport : public testing::Test {
   protected:
     void SetUp() override {
@@ -210,9 +266,26 @@ TEST_F(JpegExport, SavedFileShowsTheZoomedPannedBrightenedViewSaysWhereItCameFro
     float recordedGamma = std::strtof(comment.c_str() + exact + 14, nullptr);
     EXPECT_EQ(std::memcmp(&recordedGamma, &dlg.State().settings.m_fGamma, sizeof recordedGamma), 0)
         << "the record holds the very gamma of the view";
-    EXPECT_NE(comment.find("\njpeg quality: 100\nimaging library: gdiplus.dll "), std::string::npos)
-        << comment;
+    // The quality the record states is the one whose tables the file holds: libjpeg's encoder
+    // asked for that quality writes the same luminance table; and the subsampling is the file's.
+    int quality = 0;
+    char subsampling[16] = "";
+    size_t line = comment.find("\njpeg quality: ");
+    size_t chroma = comment.find(", chroma subsampling ", line);
+    ASSERT_NE(chroma, std::string::npos) << comment;
+    ASSERT_EQ(sscanf(comment.c_str() + line, "\njpeg quality: %d", &quality), 1) << comment;
+    ASSERT_EQ(sscanf(comment.c_str() + chroma, ", chroma subsampling %15s", subsampling), 1);
+    EXPECT_EQ(comment.substr(line, chroma - line), "\njpeg quality: " + std::to_string(quality) +
+                                                       (quality == 100 ? "" : " (100 requested)"));
+    OutsideTables file = ReadByDjpeg(saved);
+    EXPECT_EQ(file.luminance, ReadByDjpeg(MadeByCjpeg(folder, quality, "1x1")).luminance)
+        << quality;
+    EXPECT_EQ(subsampling, file.subsampling);
+    EXPECT_NE(comment.find("\nimaging library: gdiplus.dll "), std::string::npos) << comment;
     EXPECT_EQ(comment.find("(version unknown)"), std::string::npos);
+    EXPECT_NE(comment.find(", sha256 " + LoadedImagingLibrarySha256() + ", under Wine "),
+              std::string::npos)
+        << comment;
 
     RgbPicture temporary;
     ASSERT_TRUE(DecodeWithImageMagick(std::wstring(CString(dlg.m_szTempFile)), &temporary));
@@ -322,7 +395,16 @@ TEST_F(JpegExport, SavedStillCarriesTheRecordInExifAndXmpThatReadersShowForAJapa
               Utf8(japanese) + "\n");
 }
 
-TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
+// The pieces a check compares as the picture: the JFIF header and everything from the tables on.
+std::string PictureBytes(const std::string& jpeg) {
+    std::size_t jfif =
+        2 + 2 + ((static_cast<unsigned char>(jpeg[4]) << 8) | static_cast<unsigned char>(jpeg[5]));
+    return jpeg.substr(0, jfif) + ImageData(jpeg);
+}
+
+// Pins Wine's encoder: the kept still was made under Wine on a 96-dpi display. Run also on a
+// display of 144 dpi, whose scale new bitmaps take: the picture's bytes are the same.
+TEST(WineBytes, ExportedImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
     ViewerWindow viewer(SamplePicture());
     ViewerDlg& dlg = viewer.Dlg();
     // The view the kept still was saved with: three steps in, right and bottom, two brighter.
@@ -349,7 +431,10 @@ TEST(JpegExportRecord, ImageDataIsAsInAStillSavedBeforeTheRecordHadCopies) {
                                         "APP1 http://ns.adobe.com/xap/1.0/", "COM"}));
     EXPECT_EQ(SegmentsBeforeImageData(before), (std::vector<std::string>{"APP0 JFIF", "COM"}));
     ASSERT_GT(ImageData(before).size(), 10000u);
-    EXPECT_TRUE(ImageData(now) == ImageData(before)) << "the image data changed";
+    EXPECT_TRUE(PictureBytes(now) == PictureBytes(before)) << "the image data changed";
+    EXPECT_EQ(HostOutput("exiftool -s3 -JFIF:XResolution -JFIF:YResolution -JFIF:ResolutionUnit " +
+                         ShellQuoted(HostPath(saved))),
+              "96\n96\ninches\n");
 }
 
 TEST_F(JpegExport, DarkenedWholeViewWithFairQuality) {
@@ -485,6 +570,119 @@ TEST_F(JpegExport, APictureFileChangedAfterOpeningIsNotSaved) {
     EXPECT_TRUE(result.StopIcon());
     EXPECT_EQ(result.title, L"Varnolt Digital Recorder KT-410");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing written";
+}
+
+TEST(EncodedTables, SayTheQualityLibjpegsEncoderWasAskedFor) {
+    ScratchFolder folder;
+    struct Made {
+        int quality;
+        const char* sampling;
+        const char* name;
+    };
+    // Quality 100 writes tables of 1 only.
+    const Made made[] = {{100, "1x1", "4:4:4"},
+                         {92, "2x2", "4:2:0"},
+                         {75, "2x2", "4:2:0"},
+                         {50, "2x1", "4:2:2"},
+                         {12, "1x1", "4:4:4"}};
+    for (const Made& m : made) {
+        std::wstring path = MadeByCjpeg(folder, m.quality, m.sampling);
+        if (m.quality == 100) {
+            EXPECT_EQ(ReadByDjpeg(path).luminance.find_first_not_of("1 \n"), std::string::npos);
+        }
+        EXPECT_EQ(ReadByDjpeg(path).subsampling, m.name);
+        EncodedTables tables;
+        ASSERT_TRUE(ReadEncodedTables(ReadBytes(path), &tables)) << m.quality;
+        EXPECT_EQ(tables.quality, m.quality);
+        EXPECT_EQ(tables.subsampling, m.name) << m.quality;
+    }
+}
+
+// Holds a file open without letting it be replaced, as a scanner or indexer does, until let go.
+class FileHolder {
+  public:
+    explicit FileHolder(const std::wstring& path)
+        : m_hFile(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~FileHolder() { LetGo(); }
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+
+    bool Holding() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    // Lets go after ms milliseconds, from a thread of its own.
+    void LetGoAfter(DWORD ms) {
+        m_ms = ms;
+        m_hThread = ::CreateThread(nullptr, 0, &FileHolder::Later, this, 0, nullptr);
+    }
+    void LetGo() {
+        if (m_hThread != nullptr) {
+            ::WaitForSingleObject(m_hThread, INFINITE);
+            ::CloseHandle(m_hThread);
+            m_hThread = nullptr;
+        }
+        if (m_hFile != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(m_hFile);
+            m_hFile = INVALID_HANDLE_VALUE;
+        }
+    }
+
+  private:
+    static DWORD WINAPI Later(void* self) {
+        auto* holder = static_cast<FileHolder*>(self);
+        ::Sleep(holder->m_ms);
+        HANDLE hFile = holder->m_hFile;
+        holder->m_hFile = INVALID_HANDLE_VALUE;
+        ::CloseHandle(hFile);
+        return 0;
+    }
+
+    HANDLE m_hFile;
+    HANDLE m_hThread = nullptr;
+    DWORD m_ms = 0;
+};
+
+TEST_F(JpegExport, AHeldTargetIsReplacedWhenLetGoAndAFileHeldLongerIsKept) {
+    ViewerWindow viewer(picture);
+    std::wstring target = folder.Path(L"OLD.JPG");
+    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    std::wstring other = folder.Path(L"OTHER.JPG");
+    ASSERT_TRUE(WriteBytes(other, "another"));
+    {
+        FileHolder holder(target);
+        ASSERT_TRUE(holder.Holding());
+        ASSERT_FALSE(::MoveFileExW(other.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+            << "a held file cannot be replaced at once";
+        holder.LetGoAfter(1000);
+        EXPECT_EQ(viewer.Dlg().ExportJpeg(target.c_str()), SaveOutcome::kDone);
+    }
+    EXPECT_EQ(ReadBytes(target).substr(0, 2), "\xFF\xD8") << "the still replaced it";
+
+    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
+    {
+        // Held for ten seconds: far longer than the save waits.
+        FileHolder holder(target);
+        ASSERT_TRUE(holder.Holding());
+        ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"old", true);
+        EXPECT_EQ(result.text, target + L"\n  SAVE FAILED!");
+        EXPECT_TRUE(result.StopIcon());
+    }
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "the staged file is gone";
+}
+
+TEST_F(JpegExport, AReadOnlyEarlierStillIsRefusedBeforeAnythingIsWritten) {
+    ViewerWindow viewer(picture);
+    std::wstring target = folder.Path(L"OLD.JPG");
+    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
+    ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"old", true);
+    EXPECT_EQ(result.text, target + L"\n  SAVE FAILED!");
+    EXPECT_TRUE(result.StopIcon());
+    EXPECT_EQ(ReadBytes(target), "the old evidence");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before);
+    ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 } // namespace

@@ -22,7 +22,8 @@ PrinterPage DefaultPrinterPage() {
     return page;
 }
 
-ScopedPrinterDefaults::ScopedPrinterDefaults(short paperSize, short orientation)
+ScopedPrinterDefaults::ScopedPrinterDefaults(short paperSize, short orientation, short dpiAcross,
+                                             short dpiDown)
     : m_name(DefaultPrinter()) {
     ::OpenPrinterW(m_name.data(), &m_printer, nullptr);
     LONG size = ::DocumentPropertiesW(nullptr, m_printer, m_name.data(), nullptr, nullptr, 0);
@@ -33,7 +34,19 @@ ScopedPrinterDefaults::ScopedPrinterDefaults(short paperSize, short orientation)
     mode->dmPaperSize = paperSize;
     mode->dmOrientation = orientation;
     mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+    if (dpiAcross > 0) {
+        mode->dmPrintQuality = dpiAcross;
+        mode->dmYResolution = dpiDown;
+        mode->dmFields |= DM_PRINTQUALITY | DM_YRESOLUTION;
+    }
     Apply(mode);
+}
+
+DEVMODEW* ScopedPrinterDefaults::Current() {
+    m_current.assign(m_saved.size(), 0);
+    ::DocumentPropertiesW(nullptr, m_printer, m_name.data(),
+                          reinterpret_cast<DEVMODEW*>(m_current.data()), nullptr, DM_OUT_BUFFER);
+    return reinterpret_cast<DEVMODEW*>(m_current.data());
 }
 
 ScopedPrinterDefaults::~ScopedPrinterDefaults() {

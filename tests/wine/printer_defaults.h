@@ -22,7 +22,11 @@ PrinterPage DefaultPrinterPage();
 // Print dialog starts from them. The old defaults come back at the end of the object's life.
 class ScopedPrinterDefaults {
   public:
-    ScopedPrinterDefaults(short paperSize, short orientation);
+    // With dpiAcross and dpiDown, also the print quality and the vertical resolution.
+    ScopedPrinterDefaults(short paperSize, short orientation, short dpiAcross = 0,
+                          short dpiDown = 0);
+    // The driver's defaults as they are now.
+    DEVMODEW* Current();
     ~ScopedPrinterDefaults();
     ScopedPrinterDefaults(const ScopedPrinterDefaults&) = delete;
     ScopedPrinterDefaults& operator=(const ScopedPrinterDefaults&) = delete;
@@ -34,4 +38,5 @@ class ScopedPrinterDefaults {
     std::wstring m_name;
     HANDLE m_printer = nullptr;
     std::vector<char> m_saved;
+    std::vector<char> m_current;
 };

@@ -1,11 +1,15 @@
 // StillVerify, run as its own program on stills the viewer saved: a saved still is rebuilt byte
 // for byte from its source, and every alteration of it, made as other programs and forgers make
 // them, is named and refused.
+#include "gdiplus_image.h"
 #include "image_magick.h"
 #include "jpeg_segment_writer.h"
 #include "jpeg_segments.h"
+#include "platform_findings.h"
+#include "record_reading.h"
 #include "resource.h"
 #include "source_digest.h"
+#include "still_export.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
@@ -344,7 +348,8 @@ TEST_F(StillVerify, ValuesStillViewCannotProduceAreRefused) {
         const char* says;
     };
     const Forgery forgeries[] = {
-        {"jpeg quality: 100", "jpeg quality: 5", "JPEG quality 5 (StillView saves at 100)"},
+        {RecordLine(still, "jpeg quality"), "jpeg quality: 5, chroma subsampling 4:2:0",
+         "JPEG quality 5 (StillView saves at 100)"},
         {"gamma exact: 1\n", "gamma exact: 0.05\n", "gamma 0.0500000007 (not a value the Brighter"},
         {"interpolation: 7 (high-quality bicubic)", "interpolation: 42 (other)",
          "interpolation 42 (StillView draws with 3, 7, 6)"},
@@ -439,7 +444,8 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     }
 }
 
-TEST_F(StillVerify, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
+// Pins Wine's encoder: the kept still was made under Wine, and another library's bytes differ.
+TEST(WineBytes, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
     VerifierRun run = RunVerifier(L"--source " + Quoted(SamplePicture()) + L" " +
                                   Quoted(SourceFile("tests/corpus/stills/before-full-record.jpg")));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -448,6 +454,106 @@ TEST_F(StillVerify, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
               std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("\nVERIFIED: identical file\n"), std::string::npos) << run.output;
+}
+
+// The still another imaging library would make of the viewer's view: the record names that
+// library, and its encoder writes the same pixels in other bytes (restart markers here).
+std::wstring StillOfAnotherLibrary(ViewerWindow& viewer, const ExportRecord& record,
+                                   const std::string& library, const std::wstring& path,
+                                   StillRules rules = StillRules::kWrittenTables) {
+    ExportRecord other = record;
+    other.imagingLibrary = library;
+    std::unique_ptr<GdiplusImage> clone(viewer.Dlg().m_pImage->Clone());
+    std::string jpeg;
+    std::wstring made = path + L".made";
+    EXPECT_TRUE(ExportStill(*clone, other, made + L".tmp", &jpeg, rules));
+    EXPECT_TRUE(WriteBytes(made, jpeg));
+    EXPECT_TRUE(RunHostCommand("jpegtran -copy all -restart 1 " + ShellQuoted(HostPath(made)) +
+                                   " > " + ShellQuoted(HostPath(path)),
+                               nullptr));
+    return path;
+}
+
+TEST_F(StillVerify, AStillOfAnotherImagingLibraryIsNotJudgedHereButOneOfThisLibraryIs) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    ViewerWindow viewer(source);
+    viewer.Click(IDC_ZOOM_IN);
+    ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    RecordReading reading = ReadRecord(RecordTextOf(ReadBytes(plate)));
+    ASSERT_EQ(reading.problem, "");
+    ASSERT_EQ(reading.rules, StillRules::kWrittenTables);
+    const std::string here = reading.record.imagingLibrary;
+    const std::string under = ", under Wine ";
+    ASSERT_NE(here.find(under), std::string::npos) << here;
+    const std::string version = here.substr(0, here.find(", sha256 "));
+
+    const std::string others[] = {
+        // The same DLL's version and bytes on Windows, and another DLL of the same version.
+        here.substr(0, here.find(under)) + ", on Windows",
+        version + ", sha256 " + std::string(64, '0') + here.substr(here.find(under)),
+    };
+    for (const std::string& other : others) {
+        VerifierRun run = RunVerifier(Quoted(
+            StillOfAnotherLibrary(viewer, reading.record, other, folder.Path(L"OTHER.JPG"))));
+        EXPECT_EQ(run.exitCode, 2u) << run.output;
+        EXPECT_NE(run.output.find("\nCANNOT VERIFY: cannot verify here: made with another "
+                                  "imaging library (" +
+                                  other + "; checked with " + here + ")"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_EQ(run.output.find("NOT VERIFIED"), std::string::npos) << run.output;
+    }
+    // This library's own record over other bytes, and a still from before the hash whose
+    // version is this one's: not another library, so the bytes are wrong.
+    VerifierRun run = RunVerifier(
+        Quoted(StillOfAnotherLibrary(viewer, reading.record, here, folder.Path(L"SAME.JPG"))));
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_NE(run.output.find("\nNOT VERIFIED: image data: re-encoded"), std::string::npos)
+        << run.output;
+    run = RunVerifier(
+        Quoted(StillOfAnotherLibrary(viewer, reading.record, version, folder.Path(L"BEFORE.JPG"),
+                                     StillRules::kRecordWithCopies)));
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_NE(run.output.find("\nrules: the record of thirteen lines in a comment, with its EXIF "
+                              "and XMP copies\n"),
+              std::string::npos)
+        << run.output;
+    run = RunVerifier(Quoted(folder.Path(L"BEFORE.JPG.made")));
+    EXPECT_EQ(run.exitCode, 0u) << "as that version wrote it: " << run.output;
+}
+
+// Pins Wine's differences from Windows.
+TEST(WineBytes, ThePlatformCheckNamesWinesQualityAndInterpolationAsNotHonoured) {
+    VerifierRun run = RunVerifier(L"--platform");
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    for (const char* finding :
+         {"\njpeg quality 100: not honoured: the tables written show 75\n",
+          "\ninterpolation: not honoured: the three qualities draw the same pixels\n",
+          "\nembedded thumbnail: not returned by the thumbnail call",
+          "\ndensity written: 96 x 96 dpi", "\na still made here: VERIFIED: identical file\n",
+          "\nPLATFORM: not as assumed: jpeg quality 100, interpolation\n"}) {
+        EXPECT_NE(run.output.find(finding), std::string::npos) << finding << run.output;
+    }
+    EXPECT_EQ(run.output.find("imaging library: gdiplus.dll "), 0u) << run.output;
+}
+
+// The thumbnail probe is only worth its answer if its EXIF holds a thumbnail readers find.
+TEST(StillVerifyPlatform, TheProbesEmbeddedThumbnailIsOneReadersFind) {
+    ScratchFolder folder;
+    std::wstring picture = folder.Path(L"PICTURE.JPG");
+    std::wstring thumbnail = folder.Path(L"THUMB.JPG");
+    ASSERT_TRUE(RunHostCommand("convert -size 320x240 xc:blue " + ShellQuoted(HostPath(picture)) +
+                                   " && convert -size 160x120 xc:red " +
+                                   ShellQuoted(HostPath(thumbnail)),
+                               nullptr));
+    std::string main = ReadBytes(picture);
+    std::string small = ReadBytes(thumbnail);
+    std::wstring both = folder.Path(L"BOTH.JPG");
+    ASSERT_TRUE(WriteBytes(both, main.substr(0, 2) + ExifWithThumbnail(small) + main.substr(2)));
+    std::string found;
+    ASSERT_TRUE(
+        RunHostCommand("exiftool -b -ThumbnailImage " + ShellQuoted(HostPath(both)), &found));
+    EXPECT_TRUE(found == small) << "exiftool finds " << found.size() << " bytes";
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -304,6 +306,62 @@ TEST_F(ViewerPrint, RepeatedPrintsLeaveNoGdiObjectsBehind) {
     EXPECT_EQ(after, before);
     // Leaves the queue idle and the printouts removed for whatever prints next.
     Readback("prepare");
+}
+
+// Makes a printer the default for this prefix while it lives, as the Print dialog then offers it.
+class ScopedDefaultPrinter {
+  public:
+    explicit ScopedDefaultPrinter(const std::wstring& name) {
+        wchar_t saved[256] = L"";
+        DWORD size = 256;
+        if (::GetDefaultPrinterW(saved, &size)) {
+            m_saved = saved;
+        }
+        m_set = ::SetDefaultPrinterW(name.c_str()) != FALSE;
+    }
+    ~ScopedDefaultPrinter() {
+        if (!m_saved.empty()) {
+            ::SetDefaultPrinterW(m_saved.c_str());
+        }
+    }
+    ScopedDefaultPrinter(const ScopedDefaultPrinter&) = delete;
+    ScopedDefaultPrinter& operator=(const ScopedDefaultPrinter&) = delete;
+
+    bool Set() const { return m_set; }
+
+  private:
+    std::wstring m_saved;
+    bool m_set = false;
+};
+
+class UnequalPrinter : public ViewerPrint {};
+
+// cups-unequal-queue.sh names a queue whose pixels are twice as tall as they are wide.
+TEST_F(UnequalPrinter, ThePictureIsFourToThreeOnPaper) {
+    const char* queue = std::getenv("STILLVIEW_UNEQUAL_PRINTER");
+    ASSERT_NE(queue, nullptr) << "run by cups-unequal-queue.sh";
+    std::wstring name(queue, queue + std::strlen(queue));
+    ScopedDefaultPrinter printer(name);
+    ASSERT_TRUE(printer.Set());
+    ScopedPrinterDefaults a4(DMPAPER_A4, DMORIENT_PORTRAIT, 600, 300);
+    HDC hPrinter = ::CreateDCW(L"WINSPOOL", name.c_str(), nullptr, a4.Current());
+    ASSERT_NE(hPrinter, nullptr);
+    int across = ::GetDeviceCaps(hPrinter, LOGPIXELSX);
+    int down = ::GetDeviceCaps(hPrinter, LOGPIXELSY);
+    ::DeleteDC(hPrinter);
+    ASSERT_EQ(across, 600);
+    ASSERT_EQ(down, 300);
+
+    AreaCapture plain = PaintAndCapture(1);
+    PrintExpectingDone();
+    // The rendering has square pixels: what is 4:3 there is 4:3 on paper.
+    RenderedPage page = ReadPrintout(300);
+    PicturePlacement placed = LocatePicture(page, plain);
+    std::printf("page %d x %d; picture %.1f x %.1f at (%.1f, %.1f)\n", page.Width(), page.Height(),
+                placed.width, placed.height, placed.left, placed.top);
+    EXPECT_GT(placed.width, page.Width() * 0.9) << "as wide as the printable area";
+    EXPECT_NEAR(placed.height, placed.width * 3 / 4, 4.0)
+        << "a printer row is a pixel of the rendering";
 }
 
 } // namespace
