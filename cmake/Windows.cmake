@@ -34,7 +34,8 @@ file(GLOB PRODUCT_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOU
   ${CMAKE_SOURCE_DIR}/res/cursors/*.cur)
 set_property(SOURCE ${PRODUCT_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS ${PRODUCT_ART})
 
-add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp ${PRODUCT_RESOURCES})
+add_executable(StillView WIN32 framework/afx_winmain.cpp app/the_app.cpp app/terminate_handler.cpp
+  ${PRODUCT_RESOURCES})
 # The program alone loads the DLLs of cmake/DelayLoad.cmake lazily; tests load them up front,
 # so one-time allocations of the libraries never fall inside what a test measures.
 set_target_properties(StillView PROPERTIES STILLVIEW_DELAY_LOAD ON)
