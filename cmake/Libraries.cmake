@@ -88,8 +88,11 @@ stillview_library(stillview_imaging FOLDER imaging
     imaging/gdiplus_drawing.cpp
     imaging/gdiplus_image.cpp
     imaging/gdiplus_session.cpp
+    imaging/picture_bytes.cpp
     imaging/picture_load.cpp
-  SYSTEM gdiplus ole32)
+    imaging/sha256.cpp
+    imaging/thread_release.cpp
+  SYSTEM gdiplus ole32 stillview_lazy_dlls)
 
 # The still: everything that makes or reads a saved still's bytes.
 stillview_library(stillview_still FOLDER still
@@ -146,6 +149,7 @@ stillview_library(stillview_verify FOLDER verify
     verify/exif_fields.cpp
     verify/line_changes.cpp
     verify/producible_values.cpp
+    verify/recorded_source.cpp
     verify/shown_text.cpp
     verify/still_comparison.cpp
     verify/verification.cpp

@@ -1,59 +1,135 @@
 #include "picture_load.h"
 
 #include "gdiplus_image.h"
+#include "picture_bytes.h"
+#include "sha256.h"
+#include "thread_release.h"
 
-GdiplusImage* DecodePictureFile(const std::wstring& path) {
-    return GdiplusImage::FromFile(path.c_str());
+#include <memory>
+
+namespace {
+
+// The full picture lives only as long as the working picture takes to make: the viewer keeps
+// its size and nothing else of it.
+LoadedPicture Decode(const std::string& bytes, bool read) {
+    LoadedPicture picture;
+    picture.read = read;
+    std::unique_ptr<GdiplusImage> full(GdiplusImage::FromBytes(bytes));
+    picture.decodeStatus = full->LastStatus();
+    if (full->Native() != nullptr) {
+        picture.sourceWidth = static_cast<int>(full->Width());
+        picture.sourceHeight = static_cast<int>(full->Height());
+    }
+    picture.working = MakeWorkingPicture(*full);
+    return picture;
 }
+
+// Hashes the bytes, then lets them go: memory returns to what the working picture needs.
+PictureDigest HashAndRelease(std::string* bytes, bool read) {
+    PictureDigest digest;
+    if (read) {
+        digest.sha256 = Sha256Of(*bytes);
+        digest.bytes = bytes->size();
+    }
+    std::string().swap(*bytes);
+    return digest;
+}
+
+} // namespace
 
 GdiplusImage* MakeWorkingPicture(GdiplusImage& full) {
     return full.Thumbnail(kWorkingPictureWidth, kWorkingPictureHeight);
 }
 
-LoadedPicture LoadPictureFile(const std::wstring& path) {
-    LoadedPicture picture;
-    picture.full = DecodePictureFile(path);
-    picture.working = MakeWorkingPicture(*picture.full);
+LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest) {
+    std::string bytes;
+    bool read = ReadPictureBytes(path.c_str(), &bytes);
+    LoadedPicture picture = Decode(bytes, read);
+    *digest = HashAndRelease(&bytes, read);
     return picture;
 }
 
-PictureLoad::PictureLoad(const std::wstring& path) : m_path(path) {
-    m_hLoaded = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (m_hLoaded != nullptr) {
-        m_hThread = ::CreateThread(nullptr, 0, &PictureLoad::Run, this, 0, nullptr);
+// What the loading thread works on. The load and the thread each hold it, and the last of them to
+// let go deletes it, so a thread held in a read can outlive the load.
+struct PictureLoad::Job {
+    explicit Job(const std::wstring& filePath)
+        : path(filePath), hPicture(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          hDigest(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~Job() {
+        delete picture.working;
+        ::CloseHandle(hPicture);
+        ::CloseHandle(hDigest);
+    }
+    Job(const Job&) = delete;
+    Job& operator=(const Job&) = delete;
+
+    // The picture is signalled before the hash is made: the window need not wait for the hash,
+    // nor for the hashing service to start.
+    void Load() {
+        std::string bytes;
+        bool read = ReadPictureBytes(path.c_str(), &bytes);
+        picture = Decode(bytes, read);
+        ::SetEvent(hPicture);
+        digest = HashAndRelease(&bytes, read);
+        ::SetEvent(hDigest);
+    }
+    void Release() {
+        if (::InterlockedDecrement(&holders) == 0) {
+            delete this;
+        }
+    }
+
+    std::wstring path;
+    volatile LONG holders = 1;
+    HANDLE hPicture;
+    HANDLE hDigest;
+    LoadedPicture picture;
+    PictureDigest digest;
+};
+
+PictureLoad::PictureLoad(const std::wstring& path) : m_path(path), m_job(new Job(path)) {
+    if (m_job->hPicture != nullptr && m_job->hDigest != nullptr) {
+        ::InterlockedIncrement(&m_job->holders);
+        m_hThread = ::CreateThread(nullptr, 0, &PictureLoad::Run, m_job, 0, nullptr);
+        if (m_hThread == nullptr) {
+            m_job->Release();
+        }
     }
     if (m_hThread == nullptr) {
         // No thread to spare: the load happens here, as it would without this object.
-        m_result = LoadPictureFile(m_path);
+        PictureDigest digest;
+        m_job->picture = LoadPictureFile(m_path, &digest);
+        m_job->digest = digest;
     }
 }
 
 PictureLoad::~PictureLoad() {
-    LoadedPicture left = Take();
-    delete left.working;
-    delete left.full;
-    if (m_hThread != nullptr) {
-        ::WaitForSingleObject(m_hThread, INFINITE);
-        ::CloseHandle(m_hThread);
-    }
-    if (m_hLoaded != nullptr) {
-        ::CloseHandle(m_hLoaded);
-    }
+    LetThreadGo(m_hThread);
+    m_job->Release();
 }
 
-DWORD WINAPI PictureLoad::Run(void* self) {
-    PictureLoad* load = static_cast<PictureLoad*>(self);
-    load->m_result = LoadPictureFile(load->m_path);
-    // Signalled before the thread ends: the window need not wait for the thread's own exit.
-    ::SetEvent(load->m_hLoaded);
+DWORD WINAPI PictureLoad::Run(void* job) {
+    auto* pJob = static_cast<Job*>(job);
+    pJob->Load();
+    pJob->Release();
     return 0;
 }
 
-LoadedPicture PictureLoad::Take() {
-    if (m_hThread != nullptr) {
-        ::WaitForSingleObject(m_hLoaded, INFINITE);
+bool PictureLoad::TakePicture(DWORD timeoutMs, LoadedPicture* picture) {
+    if (m_hThread != nullptr &&
+        ::WaitForSingleObject(m_job->hPicture, timeoutMs) != WAIT_OBJECT_0) {
+        return false;
     }
-    LoadedPicture taken = m_result;
-    m_result = LoadedPicture();
-    return taken;
+    *picture = m_job->picture;
+    m_job->picture.working = nullptr;
+    return true;
+}
+
+bool PictureLoad::DigestWithin(DWORD timeoutMs) const {
+    return m_hThread == nullptr ||
+           ::WaitForSingleObject(m_job->hDigest, timeoutMs) == WAIT_OBJECT_0;
+}
+
+const PictureDigest& PictureLoad::Digest() const {
+    return m_job->digest;
 }

@@ -25,7 +25,6 @@ void ViewerDlg::OnPaint() {
         // The picture first: it is what the operator waits for.
         DrawPicture();
         DrawNavigator();
-        StartSourceDigest();
         GiveIconsOnce();
         return;
     }
