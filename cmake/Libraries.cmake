@@ -173,6 +173,7 @@ stillview_library(stillview_viewer FOLDER viewer app
   WINDOWS
     app/about_dlg.cpp
     app/viewer_app.cpp
+    viewer/answering_wait.cpp
     viewer/navigator_thumbnail.cpp
     viewer/navigator_tracker.cpp
     viewer/viewer_commands.cpp

@@ -19,6 +19,7 @@ add_executable(unit_tests
   tests/unit/provenance_test.cpp
   tests/unit/record_copies_test.cpp
   tests/unit/record_readers_test.cpp
+  tests/unit/recorded_source_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/save_rules_fuzz_test.cpp
   tests/unit/save_rules_test.cpp

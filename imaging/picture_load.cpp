@@ -125,9 +125,12 @@ bool PictureLoad::TakePicture(DWORD timeoutMs, LoadedPicture* picture) {
     return true;
 }
 
-bool PictureLoad::DigestWithin(DWORD timeoutMs) const {
-    return m_hThread == nullptr ||
-           ::WaitForSingleObject(m_job->hDigest, timeoutMs) == WAIT_OBJECT_0;
+HANDLE PictureLoad::DigestReady() const {
+    return m_hThread != nullptr ? m_job->hDigest : nullptr;
+}
+
+bool PictureLoad::HasDigest() const {
+    return m_hThread == nullptr || ::WaitForSingleObject(m_job->hDigest, 0) == WAIT_OBJECT_0;
 }
 
 const PictureDigest& PictureLoad::Digest() const {

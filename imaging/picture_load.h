@@ -51,8 +51,10 @@ class PictureLoad {
     // Whether the picture came within the time given; if so the caller owns it, and it is
     // handed over only once.
     bool TakePicture(DWORD timeoutMs, LoadedPicture* picture);
-    // Whether the digest of the decoded bytes came within the time given; it follows the picture.
-    bool DigestWithin(DWORD timeoutMs) const;
+    // Signalled when the digest of the decoded bytes is in (it follows the picture); null when
+    // it was made at construction.
+    HANDLE DigestReady() const;
+    bool HasDigest() const;
     const PictureDigest& Digest() const;
 
   private:

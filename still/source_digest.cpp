@@ -45,10 +45,6 @@ SourceDigest::~SourceDigest() {
     m_job->Release();
 }
 
-bool SourceDigest::Finished(DWORD timeoutMs) {
-    return m_hThread == nullptr || ::WaitForSingleObject(m_hThread, timeoutMs) == WAIT_OBJECT_0;
-}
-
 bool SourceDigest::Ok() const {
     return m_job->ok;
 }

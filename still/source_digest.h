@@ -15,9 +15,9 @@ class SourceDigest {
     SourceDigest(const SourceDigest&) = delete;
     SourceDigest& operator=(const SourceDigest&) = delete;
 
-    // Whether the digest is done (made, or failed) within the time given.
-    bool Finished(DWORD timeoutMs);
-    // After Finished: false when the file could not be read or hashed.
+    // Signalled when the digest is done, made or failed; null when it was made at construction.
+    HANDLE Done() const { return m_hThread; }
+    // Once done: false when the file could not be read or hashed.
     bool Ok() const;
     std::uint64_t Bytes() const;
     // Lower-case hex, empty when not Ok().

@@ -2,6 +2,7 @@
 // picture is opened, and the view it shows, gathered when it is saved.
 #include "viewer_dlg.h"
 
+#include "answering_wait.h"
 #include "gdiplus_image.h"
 #include "jpeg_encoder.h"
 #include "picture_path.h"
@@ -46,11 +47,11 @@ void ViewerDlg::UsePicture(const LoadedPicture& picture) {
 }
 
 bool ViewerDlg::SourceDigestReady() {
-    if (m_pPictureLoad->DigestWithin(0)) {
+    if (m_pPictureLoad->HasDigest()) {
         return true;
     }
     CWaitCursor wait;
-    return m_pPictureLoad->DigestWithin(kLongestWaitMs);
+    return WaitAnswering(m_pPictureLoad->DigestReady(), kLongestWaitMs);
 }
 
 void ViewerDlg::ReportSourceStillReading() {
@@ -66,7 +67,7 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.program = ProgramNameAndVersion();
     record.sourcePath = Utf8(static_cast<const wchar_t*>(m_strSourcePath));
     // The caller has made sure the hash is in; a file that could not be read has none.
-    if (m_pPictureLoad->DigestWithin(0)) {
+    if (m_pPictureLoad->HasDigest()) {
         record.sourceBytes = m_pPictureLoad->Digest().bytes;
         record.sourceSha256 = m_pPictureLoad->Digest().sha256;
     }

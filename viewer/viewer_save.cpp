@@ -1,6 +1,7 @@
 // The Save command: the Save-As dialog, then the current view exported and written as a JPEG.
 #include "viewer_dlg.h"
 
+#include "answering_wait.h"
 #include "gdiplus_image.h"
 #include "save_as_jpeg_dlg.h"
 #include "save_outcome.h"
@@ -61,7 +62,7 @@ SaveOutcome ViewerDlg::ExportJpeg(CString strPath) {
 }
 
 SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
-    if (!m_pPictureLoad->DigestWithin(kLongestWaitMs)) {
+    if (!WaitAnswering(m_pPictureLoad->DigestReady(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
     }
     if (m_pImage == nullptr || m_strSourcePath.IsEmpty()) {
@@ -74,7 +75,7 @@ SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
     std::unique_ptr<GdiplusImage> clone(m_pImage->Clone());
     std::string jpeg;
     bool made = ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg);
-    if (!now.Finished(kLongestWaitMs)) {
+    if (!WaitAnswering(now.Done(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
     }
     const PictureDigest& opened = m_pPictureLoad->Digest();

@@ -6,6 +6,7 @@
 #include "jpeg_segments.h"
 #include "resource.h"
 #include "sha256.h"
+#include "utf8_text.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
@@ -434,6 +435,52 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
         EXPECT_EQ(run.exitCode, 2u) << usage.says;
         EXPECT_NE(run.output.find(usage.says), std::string::npos) << run.output;
     }
+}
+
+// A path named only by the record is opened on a drive of this machine alone: a share would be
+// sent the examiner's credentials, and a pipe or console would hold the check for ever.
+TEST_F(StillVerify, ARecordedSourceOffTheLocalDisksIsNeverOpened) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(source);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    }
+    const std::string still = ReadBytes(plate);
+    // A pipe the verifier would connect to if it opened the recorded path.
+    const std::string pipeName =
+        "\\\\.\\pipe\\stillview-recorded-" + std::to_string(::GetCurrentProcessId());
+    HANDLE hPipe = ::CreateNamedPipeA(pipeName.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED,
+                                      PIPE_TYPE_BYTE, 1, 0, 4096, 0, nullptr);
+    ASSERT_NE(hPipe, INVALID_HANDLE_VALUE);
+    OVERLAPPED waiting{};
+    waiting.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ::ConnectNamedPipe(hPipe, &waiting);
+    ASSERT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_IO_PENDING));
+
+    for (const std::string& recorded : {std::string("\\\\127.0.0.1\\share\\x.bmp"), pipeName,
+                                        std::string("CONIN$"), std::string("C:\\cam\\NUL.bmp")}) {
+        SCOPED_TRACE(recorded);
+        const std::wstring path = folder.Path(L"ELSEWHERE.JPG");
+        ASSERT_TRUE(WriteBytes(
+            path, WithRecordText(still, Patched(RecordTextOf(still), RecordLine(still, "source"),
+                                                "source: " + recorded))));
+        VerifierRun run = RunVerifier(Quoted(path));
+        EXPECT_EQ(run.exitCode, 2u) << run.output;
+        EXPECT_NE(run.output.find("CANNOT VERIFY: the recorded source is not on a local disk; "
+                                  "give it with --source"),
+                  std::string::npos)
+            << run.output;
+    }
+    EXPECT_EQ(::WaitForSingleObject(waiting.hEvent, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "the verifier connected to the recorded pipe";
+    ::CancelIo(hPipe);
+    ::CloseHandle(waiting.hEvent);
+    ::CloseHandle(hPipe);
+
+    // The same source given by the examiner is checked, and the report names it.
+    VerifierRun given =
+        RunVerifier(L"--source " + Quoted(source) + L" " + Quoted(folder.Path(L"ELSEWHERE.JPG")));
+    EXPECT_NE(given.output.find(Utf8(source) + ", "), std::string::npos) << given.output;
 }
 
 TEST_F(StillVerify, AStillSavedBeforeTheRecordGrewIsRebuiltByItsVersionsRules) {
