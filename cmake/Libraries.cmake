@@ -82,6 +82,7 @@ stillview_library(stillview_controls FOLDER controls
 # Pictures: their headers judged before a decode, decoding and drawing through GDI+.
 stillview_library(stillview_imaging FOLDER imaging
   PORTABLE
+    imaging/embedded_thumbnail.cpp
     imaging/image_header.cpp
   WINDOWS
     imaging/file_byte_source.cpp

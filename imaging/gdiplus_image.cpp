@@ -79,6 +79,17 @@ GdiplusImage* GdiplusImage::FromBytes(const std::string& bytes) {
     return image;
 }
 
+GdiplusImage* GdiplusImage::NewBitmap(UINT width, UINT height) {
+    GdiplusImage* image = new GdiplusImage();
+    GpBitmap* bitmap = nullptr;
+    if (image->Record(DllExports::GdipCreateBitmapFromScan0(
+            static_cast<INT>(width), static_cast<INT>(height), 0, PixelFormat24bppRGB, nullptr,
+            &bitmap)) == Ok) {
+        image->m_native = bitmap;
+    }
+    return image;
+}
+
 UINT GdiplusImage::Width() {
     UINT width = 0;
     Record(DllExports::GdipGetImageWidth(m_native, &width));

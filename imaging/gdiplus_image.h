@@ -26,6 +26,8 @@ class GdiplusImage {
     // The same for a file already in memory. The image keeps a copy of what it needs, so the
     // bytes may go once it is no longer wanted.
     static GdiplusImage* FromBytes(const std::string& bytes);
+    // A new, black picture of this size, 24 bits a pixel.
+    static GdiplusImage* NewBitmap(UINT width, UINT height);
     // How many files this process has handed to the imaging library's decoder.
     static int FilesHandedToDecoder();
 

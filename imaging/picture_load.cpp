@@ -1,5 +1,7 @@
 #include "picture_load.h"
 
+#include "embedded_thumbnail.h"
+#include "gdiplus_drawing.h"
 #include "gdiplus_image.h"
 #include "picture_bytes.h"
 #include "sha256.h"
@@ -9,18 +11,54 @@
 
 namespace {
 
+WorkingPictureWay WayFor(const std::string& bytes) {
+    return imaging::HasEmbeddedThumbnail(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                         bytes.size())
+               ? WorkingPictureWay::kDrawnFromPicture
+               : WorkingPictureWay::kThumbnailCall;
+}
+
+// The whole picture drawn over a new working picture; an empty image when that fails.
+GdiplusImage* DrawWorkingPicture(GdiplusImage& full) {
+    std::unique_ptr<GdiplusImage> working(
+        GdiplusImage::NewBitmap(kWorkingPictureWidth, kWorkingPictureHeight));
+    const RECT whole = {0, 0, static_cast<LONG>(kWorkingPictureWidth),
+                        static_cast<LONG>(kWorkingPictureHeight)};
+    const RECT picture = {0, 0, static_cast<LONG>(full.Width()), static_cast<LONG>(full.Height())};
+    if (working->Native() != nullptr) {
+        GdiplusGraphics graphics(*working);
+        if (graphics.Native() != nullptr &&
+            graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic) ==
+                Gdiplus::Ok &&
+            graphics.DrawImage(full, whole, picture, nullptr) == Gdiplus::Ok) {
+            return working.release();
+        }
+    }
+    auto* failed = new GdiplusImage();
+    failed->Record(working->LastStatus() != Gdiplus::Ok ? working->LastStatus()
+                                                        : Gdiplus::GenericError);
+    return failed;
+}
+
+GdiplusImage* MakeWorkingPicture(GdiplusImage& full, WorkingPictureWay way) {
+    return way == WorkingPictureWay::kDrawnFromPicture
+               ? DrawWorkingPicture(full)
+               : full.Thumbnail(kWorkingPictureWidth, kWorkingPictureHeight);
+}
+
 // The full picture lives only as long as the working picture takes to make: the viewer keeps
 // its size and nothing else of it.
-LoadedPicture Decode(const std::string& bytes, bool read) {
+LoadedPicture Decode(const std::string& bytes, bool read, WorkingPictureWay way) {
     LoadedPicture picture;
     picture.read = read;
+    picture.way = way;
     std::unique_ptr<GdiplusImage> full(GdiplusImage::FromBytes(bytes));
     picture.decodeStatus = full->LastStatus();
     if (full->Native() != nullptr) {
         picture.sourceWidth = static_cast<int>(full->Width());
         picture.sourceHeight = static_cast<int>(full->Height());
     }
-    picture.working = MakeWorkingPicture(*full);
+    picture.working = MakeWorkingPicture(*full, way);
     return picture;
 }
 
@@ -37,14 +75,11 @@ PictureDigest HashAndRelease(std::string* bytes, bool read) {
 
 } // namespace
 
-GdiplusImage* MakeWorkingPicture(GdiplusImage& full) {
-    return full.Thumbnail(kWorkingPictureWidth, kWorkingPictureHeight);
-}
-
-LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest) {
+LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest,
+                              std::optional<WorkingPictureWay> way) {
     std::string bytes;
     bool read = ReadPictureBytes(path.c_str(), &bytes);
-    LoadedPicture picture = Decode(bytes, read);
+    LoadedPicture picture = Decode(bytes, read, way.value_or(WayFor(bytes)));
     *digest = HashAndRelease(&bytes, read);
     return picture;
 }
@@ -68,7 +103,7 @@ struct PictureLoad::Job {
     void Load() {
         std::string bytes;
         bool read = ReadPictureBytes(path.c_str(), &bytes);
-        picture = Decode(bytes, read);
+        picture = Decode(bytes, read, WayFor(bytes));
         ::SetEvent(hPicture);
         digest = HashAndRelease(&bytes, read);
         ::SetEvent(hDigest);

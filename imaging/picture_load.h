@@ -9,6 +9,7 @@
 #include <gdiplus.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class GdiplusImage;
@@ -16,6 +17,11 @@ class GdiplusImage;
 // The working picture: the whole picture at this size is all the viewer keeps.
 constexpr UINT kWorkingPictureWidth = 640;
 constexpr UINT kWorkingPictureHeight = 480;
+
+// How the working picture is made: by the imaging library's thumbnail call, as every still saved
+// before embedded previews were known was; or, for a file that carries a preview the call would
+// scale instead, drawn from the whole decoded picture.
+enum class WorkingPictureWay { kThumbnailCall, kDrawnFromPicture };
 
 // What the file gave. A picture that could not be loaded still gives a working picture, empty,
 // with its failure recorded.
@@ -26,6 +32,7 @@ struct LoadedPicture {
     Gdiplus::GpStatus decodeStatus = Gdiplus::Ok;
     int sourceWidth = 0;
     int sourceHeight = 0;
+    WorkingPictureWay way = WorkingPictureWay::kThumbnailCall;
 };
 
 // The bytes that were decoded: their count and SHA-256 (lower-case hex; empty when the file could
@@ -35,9 +42,10 @@ struct PictureDigest {
     std::string sha256;
 };
 
-// The whole load on the caller's thread.
-LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest);
-GdiplusImage* MakeWorkingPicture(GdiplusImage& full);
+// The whole load on the caller's thread. The working picture is made the way the file calls for,
+// or the way given (as a record says it was made).
+LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest,
+                              std::optional<WorkingPictureWay> way = std::nullopt);
 
 class PictureLoad {
   public:

@@ -66,6 +66,9 @@ std::string ProvenanceText(const ExportRecord& r, StillRules rules) {
     std::snprintf(number, sizeof number, "%d", r.jpegQuality);
     text += std::string("jpeg quality: ") + number + "\n";
     text += "imaging library: " + r.imagingLibrary + "\n";
+    if (r.workingDrawn) {
+        text += std::string(kWorkingPictureKey) + ": " + kWorkingDrawnValue + "\n";
+    }
     return text;
 }
 

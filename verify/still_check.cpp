@@ -118,7 +118,11 @@ class Check {
         }
         // Read once: the bytes hashed are the bytes decoded.
         PictureDigest digest;
-        LoadedPicture picture = LoadPictureFile(source, &digest);
+        // The working picture is made as the record says it was.
+        LoadedPicture picture =
+            LoadPictureFile(source, &digest,
+                            m_v.record.workingDrawn ? WorkingPictureWay::kDrawnFromPicture
+                                                    : WorkingPictureWay::kThumbnailCall);
         std::unique_ptr<GdiplusImage> working(picture.working);
         if (CheckSource(picture, digest) && m_v.sourceMatches && Decoded(picture) &&
             CheckValues(picture)) {

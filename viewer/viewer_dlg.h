@@ -177,6 +177,7 @@ class ViewerDlg : public CDialog {
     CString m_strSourcePath;
     int m_nSourceWidth = 0;
     int m_nSourceHeight = 0;
+    bool m_bWorkingDrawn = false;
     // The load of the opened picture: its working picture, then the hash of the bytes decoded.
     std::unique_ptr<PictureLoad> m_pPictureLoad;
 };

@@ -44,6 +44,7 @@ void ViewerDlg::UsePicture(const LoadedPicture& picture) {
     m_strSourcePath = length > 0 && length < kPicturePathCapacity ? fullPath : path.c_str();
     m_nSourceWidth = picture.sourceWidth;
     m_nSourceHeight = picture.sourceHeight;
+    m_bWorkingDrawn = picture.way == WorkingPictureWay::kDrawnFromPicture;
 }
 
 bool ViewerDlg::SourceDigestReady() {
@@ -82,5 +83,6 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.jpegQuality = static_cast<int>(kJpegQuality);
     record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = NowLocal();
+    record.workingDrawn = m_bWorkingDrawn;
     return record;
 }

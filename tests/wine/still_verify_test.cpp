@@ -3,6 +3,7 @@
 // them, is named and refused.
 #include "image_magick.h"
 #include "jpeg_segment_writer.h"
+#include "gdiplus_image.h"
 #include "jpeg_segments.h"
 #include "resource.h"
 #include "sha256.h"
@@ -435,6 +436,66 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
         EXPECT_EQ(run.exitCode, 2u) << usage.says;
         EXPECT_NE(run.output.find(usage.says), std::string::npos) << run.output;
     }
+}
+
+bool NearColour(COLORREF actual, COLORREF expected) {
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                     static_cast<int>((expected >> shift) & 0xFF)) > 16) {
+            return false;
+        }
+    }
+    return true;
+}
+
+COLORREF WorkingPixel(GdiplusImage& image, int x, int y) {
+    Gdiplus::ARGB argb = 0;
+    Gdiplus::DllExports::GdipBitmapGetPixel(reinterpret_cast<Gdiplus::GpBitmap*>(image.Native()), x,
+                                            y, &argb);
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+// A camera JPEG carries a small preview of itself, which the imaging library's thumbnail call may
+// scale in place of the picture. Here the preview shows another scene: the working picture, the
+// screen and the saved still show the picture's own, and the still verifies.
+TEST_F(StillVerify, APictureWithAnotherSceneInItsExifPreviewIsShownAndSavedAsItself) {
+    const std::wstring camera = folder.Path(L"CAMERA.JPG");
+    const std::wstring preview = folder.Path(L"PREVIEW.JPG");
+    ASSERT_TRUE(WriteTwoColourPicture(camera, L"image/jpeg", 1280, 960));
+    ASSERT_TRUE(WriteTwoColourPicture(preview, L"image/jpeg", 160, 120, 0xFF00FF00, 0xFF00FF00));
+    ASSERT_TRUE(RunHostCommand("exiftool -q -overwrite_original " +
+                                   ShellQuoted("-ThumbnailImage<=" + HostPath(preview)) + " " +
+                                   ShellQuoted(HostPath(camera)),
+                               nullptr));
+    std::string tags;
+    ASSERT_TRUE(
+        RunHostCommand("exiftool -s3 -ThumbnailLength " + ShellQuoted(HostPath(camera)), &tags));
+    ASSERT_GT(std::atoi(tags.c_str()), 0) << "the preview is in the file";
+
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(camera);
+        GdiplusImage& working = *viewer.Dlg().m_pImage;
+        EXPECT_PRED2(NearColour, WorkingPixel(working, 160, 240), red);
+        EXPECT_PRED2(NearColour, WorkingPixel(working, 480, 240), blue);
+        viewer.Repaint();
+        ClientCapture screen(viewer.Item(IDC_PICTURE));
+        EXPECT_PRED2(NearColour, screen.At(screen.Width() / 4, screen.Height() / 2), red);
+        EXPECT_PRED2(NearColour, screen.At(screen.Width() * 3 / 4, screen.Height() / 2), blue);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    }
+    RgbPicture saved;
+    ASSERT_TRUE(DecodeWithImageMagick(plate, &saved));
+    EXPECT_PRED2(NearColour, saved.At(160, 240), red);
+    EXPECT_PRED2(NearColour, saved.At(480, 240), blue);
+    EXPECT_EQ(RecordLine(ReadBytes(plate), "working picture made"),
+              "working picture made: drawn from the whole picture");
+
+    VerifierRun run = RunVerifier(Quoted(plate));
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_NE(run.output.find("VERIFIED: identical file"), std::string::npos) << run.output;
 }
 
 // A path named only by the record is opened on a drive of this machine alone: a share would be
