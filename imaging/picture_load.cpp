@@ -73,27 +73,75 @@ PictureDigest HashAndRelease(std::string* bytes, bool read) {
     return digest;
 }
 
+// The SHA-256 of bytes in memory, made on a thread of its own while the caller decodes them; both
+// only read the bytes.
+class HashBeside {
+  public:
+    explicit HashBeside(const std::string& bytes) : m_bytes(bytes) {
+        m_hThread = ::CreateThread(nullptr, 0, &HashBeside::Run, this, 0, nullptr);
+    }
+    ~HashBeside() { Sha256(); }
+    HashBeside(const HashBeside&) = delete;
+    HashBeside& operator=(const HashBeside&) = delete;
+
+    const std::string& Sha256() {
+        if (m_hThread != nullptr) {
+            // Work on memory alone: it ends.
+            ::WaitForSingleObject(m_hThread, INFINITE);
+            ::CloseHandle(m_hThread);
+            m_hThread = nullptr;
+        } else if (m_sha256.empty()) {
+            m_sha256 = Sha256Of(m_bytes);
+        }
+        return m_sha256;
+    }
+
+  private:
+    static DWORD WINAPI Run(void* self) {
+        auto* hash = static_cast<HashBeside*>(self);
+        hash->m_sha256 = Sha256Of(hash->m_bytes);
+        return 0;
+    }
+
+    const std::string& m_bytes;
+    std::string m_sha256;
+    HANDLE m_hThread = nullptr;
+};
+
 } // namespace
 
 LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest,
                               std::optional<WorkingPictureWay> way) {
     std::string bytes;
     bool read = ReadPictureBytes(path.c_str(), &bytes);
+    HashBeside hash(bytes);
     LoadedPicture picture = Decode(bytes, read, way.value_or(WayFor(bytes)));
-    *digest = HashAndRelease(&bytes, read);
+    digest->sha256 = read ? hash.Sha256() : std::string();
+    digest->bytes = read ? bytes.size() : 0;
     return picture;
 }
+
+namespace {
+
+// Where the loading thread is: a read may be abandoned, a decode may not, since the imaging
+// library must not be shut down under it.
+constexpr LONG kReading = 0;
+constexpr LONG kDecoding = 1;
+constexpr LONG kAbandoned = 2;
+
+} // namespace
 
 // What the loading thread works on. The load and the thread each hold it, and the last of them to
 // let go deletes it, so a thread held in a read can outlive the load.
 struct PictureLoad::Job {
     explicit Job(const std::wstring& filePath)
         : path(filePath), hPicture(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-          hDigest(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+          hDigest(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          hMayHash(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
     ~Job() {
-        delete picture.working;
         ::CloseHandle(hPicture);
         ::CloseHandle(hDigest);
+        ::CloseHandle(hMayHash);
     }
     Job(const Job&) = delete;
     Job& operator=(const Job&) = delete;
@@ -103,8 +151,12 @@ struct PictureLoad::Job {
     void Load() {
         std::string bytes;
         bool read = ReadPictureBytes(path.c_str(), &bytes);
+        if (::InterlockedCompareExchange(&stage, kDecoding, kReading) == kAbandoned) {
+            return;
+        }
         picture = Decode(bytes, read, WayFor(bytes));
         ::SetEvent(hPicture);
+        ::WaitForSingleObject(hMayHash, INFINITE);
         digest = HashAndRelease(&bytes, read);
         ::SetEvent(hDigest);
     }
@@ -116,14 +168,16 @@ struct PictureLoad::Job {
 
     std::wstring path;
     volatile LONG holders = 1;
+    volatile LONG stage = kReading;
     HANDLE hPicture;
     HANDLE hDigest;
+    HANDLE hMayHash;
     LoadedPicture picture;
     PictureDigest digest;
 };
 
 PictureLoad::PictureLoad(const std::wstring& path) : m_path(path), m_job(new Job(path)) {
-    if (m_job->hPicture != nullptr && m_job->hDigest != nullptr) {
+    if (m_job->hPicture != nullptr && m_job->hDigest != nullptr && m_job->hMayHash != nullptr) {
         ::InterlockedIncrement(&m_job->holders);
         m_hThread = ::CreateThread(nullptr, 0, &PictureLoad::Run, m_job, 0, nullptr);
         if (m_hThread == nullptr) {
@@ -139,6 +193,16 @@ PictureLoad::PictureLoad(const std::wstring& path) : m_path(path), m_job(new Job
 }
 
 PictureLoad::~PictureLoad() {
+    if (m_hThread != nullptr &&
+        ::InterlockedCompareExchange(&m_job->stage, kAbandoned, kReading) == kDecoding) {
+        ::WaitForSingleObject(m_job->hPicture, INFINITE);
+    }
+    // A picture never taken goes here, while the imaging library is surely still up.
+    LoadedPicture left;
+    if (TakePicture(0, &left)) {
+        delete left.working;
+    }
+    AllowDigest();
     LetThreadGo(m_hThread);
     m_job->Release();
 }
@@ -158,6 +222,12 @@ bool PictureLoad::TakePicture(DWORD timeoutMs, LoadedPicture* picture) {
     *picture = m_job->picture;
     m_job->picture.working = nullptr;
     return true;
+}
+
+void PictureLoad::AllowDigest() {
+    if (m_hThread != nullptr) {
+        ::SetEvent(m_job->hMayHash);
+    }
 }
 
 HANDLE PictureLoad::DigestReady() const {

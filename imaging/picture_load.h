@@ -50,7 +50,8 @@ LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest,
 class PictureLoad {
   public:
     explicit PictureLoad(const std::wstring& path);
-    // Never waits on the medium: a load held in a read is left to end on its own.
+    // Never waits on the medium: a load held in a read is left to end on its own and decodes
+    // nothing. A decode under way is waited for, since the imaging library must outlive it.
     ~PictureLoad();
     PictureLoad(const PictureLoad&) = delete;
     PictureLoad& operator=(const PictureLoad&) = delete;
@@ -59,6 +60,9 @@ class PictureLoad {
     // Whether the picture came within the time given; if so the caller owns it, and it is
     // handed over only once.
     bool TakePicture(DWORD timeoutMs, LoadedPicture* picture);
+    // The digest of the decoded bytes is made only once this is called: its hashing service
+    // starting beside the first paint would slow it.
+    void AllowDigest();
     // Signalled when the digest of the decoded bytes is in (it follows the picture); null when
     // it was made at construction.
     HANDLE DigestReady() const;

@@ -48,6 +48,7 @@ void ViewerDlg::UsePicture(const LoadedPicture& picture) {
 }
 
 bool ViewerDlg::SourceDigestReady() {
+    m_pPictureLoad->AllowDigest();
     if (m_pPictureLoad->HasDigest()) {
         return true;
     }

@@ -62,6 +62,7 @@ SaveOutcome ViewerDlg::ExportJpeg(CString strPath) {
 }
 
 SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
+    m_pPictureLoad->AllowDigest();
     if (!WaitAnswering(m_pPictureLoad->DigestReady(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
     }
