@@ -47,8 +47,9 @@ GdiplusImage* MakeWorkingPicture(GdiplusImage& full, WorkingPictureWay way) {
 }
 
 // The full picture lives only as long as the working picture takes to make: the viewer keeps
-// its size and nothing else of it.
-LoadedPicture Decode(const std::string& bytes, bool read, WorkingPictureWay way) {
+// its size and nothing else of it. `decoded` runs between the decode and the reduction.
+template <typename Between>
+LoadedPicture Decode(const std::string& bytes, bool read, WorkingPictureWay way, Between decoded) {
     LoadedPicture picture;
     picture.read = read;
     picture.way = way;
@@ -58,6 +59,7 @@ LoadedPicture Decode(const std::string& bytes, bool read, WorkingPictureWay way)
         picture.sourceWidth = static_cast<int>(full->Width());
         picture.sourceHeight = static_cast<int>(full->Height());
     }
+    decoded();
     picture.working = MakeWorkingPicture(*full, way);
     return picture;
 }
@@ -114,9 +116,11 @@ LoadedPicture LoadPictureFile(const std::wstring& path, PictureDigest* digest,
                               std::optional<WorkingPictureWay> way) {
     std::string bytes;
     bool read = ReadPictureBytes(path.c_str(), &bytes);
-    HashBeside hash(bytes);
-    LoadedPicture picture = Decode(bytes, read, way.value_or(WayFor(bytes)));
-    digest->sha256 = read ? hash.Sha256() : std::string();
+    // Hashed beside the reduction, not the decode: beside the decode it slows both.
+    std::optional<HashBeside> hash;
+    LoadedPicture picture =
+        Decode(bytes, read, way.value_or(WayFor(bytes)), [&] { hash.emplace(bytes); });
+    digest->sha256 = read ? hash->Sha256() : std::string();
     digest->bytes = read ? bytes.size() : 0;
     return picture;
 }
@@ -154,7 +158,7 @@ struct PictureLoad::Job {
         if (::InterlockedCompareExchange(&stage, kDecoding, kReading) == kAbandoned) {
             return;
         }
-        picture = Decode(bytes, read, WayFor(bytes));
+        picture = Decode(bytes, read, WayFor(bytes), [] {});
         ::SetEvent(hPicture);
         ::WaitForSingleObject(hMayHash, INFINITE);
         digest = HashAndRelease(&bytes, read);
