@@ -6,8 +6,8 @@
 #include "gdiplus_image.h"
 #include "layout_scaling.h"
 #include "navigator_tracker.h"
-#include "picture_path.h"
 #include "picture_load.h"
+#include "picture_path.h"
 #include "resource.h"
 #include "viewer_app.h"
 

@@ -3,9 +3,9 @@
 
 #include "answering_wait.h"
 #include "gdiplus_image.h"
+#include "picture_load.h"
 #include "save_as_jpeg_dlg.h"
 #include "save_outcome.h"
-#include "picture_load.h"
 #include "source_digest.h"
 #include "staged_file.h"
 #include "still_export.h"

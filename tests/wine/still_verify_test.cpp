@@ -1,9 +1,9 @@
 // StillVerify, run as its own program on stills the viewer saved: a saved still is rebuilt byte
 // for byte from its source, and every alteration of it, made as other programs and forgers make
 // them, is named and refused.
+#include "gdiplus_image.h"
 #include "image_magick.h"
 #include "jpeg_segment_writer.h"
-#include "gdiplus_image.h"
 #include "jpeg_segments.h"
 #include "resource.h"
 #include "sha256.h"
