@@ -47,12 +47,12 @@ void ViewerApp::StartPictureLoad(const std::wstring& path) {
     m_pPictureLoad.reset(new PictureLoad(path));
 }
 
-LoadedPicture ViewerApp::TakePicture(const std::wstring& path) {
+std::unique_ptr<PictureLoad> ViewerApp::TakePictureLoad(const std::wstring& path) {
     std::unique_ptr<PictureLoad> ahead = std::move(m_pPictureLoad);
     if (ahead != nullptr && ahead->Path() == path) {
-        return ahead->Take();
+        return ahead;
     }
-    return LoadPictureFile(path);
+    return std::make_unique<PictureLoad>(path);
 }
 
 int ViewerApp::ExitInstance() {

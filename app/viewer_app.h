@@ -25,11 +25,11 @@ class ViewerApp : public CWinApp {
     int ExitInstance() override;
     BOOL ProcessMessageFilter(int code, LPMSG lpMsg) override;
 
-    // Starts decoding the picture at path on a thread of its own, for TakePicture.
+    // Starts decoding the picture at path on a thread of its own, for TakePictureLoad.
     void StartPictureLoad(const std::wstring& path);
-    // The picture at path with its working picture: the one started ahead if it was this file,
-    // otherwise loaded now. A load started for another file is dropped.
-    LoadedPicture TakePicture(const std::wstring& path);
+    // The load of the picture at path: the one started ahead if it was this file, otherwise one
+    // started now. A load started for another file is dropped.
+    std::unique_ptr<PictureLoad> TakePictureLoad(const std::wstring& path);
 
   private:
     // False when another copy already holds the event.

@@ -82,14 +82,18 @@ stillview_library(stillview_controls FOLDER controls
 # Pictures: their headers judged before a decode, decoding and drawing through GDI+.
 stillview_library(stillview_imaging FOLDER imaging
   PORTABLE
+    imaging/embedded_thumbnail.cpp
     imaging/image_header.cpp
   WINDOWS
     imaging/file_byte_source.cpp
     imaging/gdiplus_drawing.cpp
     imaging/gdiplus_image.cpp
     imaging/gdiplus_session.cpp
+    imaging/picture_bytes.cpp
     imaging/picture_load.cpp
-  SYSTEM gdiplus ole32)
+    imaging/sha256.cpp
+    imaging/thread_release.cpp
+  SYSTEM gdiplus ole32 stillview_lazy_dlls)
 
 # The still: everything that makes or reads a saved still's bytes.
 stillview_library(stillview_still FOLDER still
@@ -150,6 +154,7 @@ stillview_library(stillview_verify FOLDER verify
     verify/line_changes.cpp
     verify/platform_findings.cpp
     verify/producible_values.cpp
+    verify/recorded_source.cpp
     verify/shown_text.cpp
     verify/still_comparison.cpp
     verify/verification.cpp
@@ -174,6 +179,7 @@ stillview_library(stillview_viewer FOLDER viewer app
   WINDOWS
     app/about_dlg.cpp
     app/viewer_app.cpp
+    viewer/answering_wait.cpp
     viewer/navigator_thumbnail.cpp
     viewer/navigator_tracker.cpp
     viewer/viewer_commands.cpp

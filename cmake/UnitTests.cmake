@@ -4,6 +4,7 @@ include(GoogleTest)
 add_executable(unit_tests
   tests/unit/afx_command_line_test.cpp
   tests/unit/bench_table_test.cpp
+  tests/unit/embedded_thumbnail_test.cpp
   tests/unit/face_scale_test.cpp
   tools/bench/bench_table.cpp
   tests/unit/afx_object_test.cpp
@@ -19,6 +20,7 @@ add_executable(unit_tests
   tests/unit/provenance_test.cpp
   tests/unit/record_copies_test.cpp
   tests/unit/record_readers_test.cpp
+  tests/unit/recorded_source_test.cpp
   tests/unit/resource_art_test.cpp
   tests/unit/save_rules_fuzz_test.cpp
   tests/unit/save_rules_test.cpp

@@ -54,6 +54,42 @@ GdiplusImage* GdiplusImage::FromFile(const wchar_t* path) {
     return image;
 }
 
+GdiplusImage* GdiplusImage::FromBytes(const std::string& bytes) {
+    GdiplusImage* image = new GdiplusImage();
+    const imaging::MemoryByteSource source(bytes.data(), bytes.size());
+    if (imaging::CheckImageHeader(source).verdict != imaging::HeaderVerdict::Acceptable) {
+        image->Record(InvalidParameter);
+        return image;
+    }
+    IStream* stream = nullptr;
+    ULONG written = 0;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream))) {
+        image->Record(OutOfMemory);
+        return image;
+    }
+    if (SUCCEEDED(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written)) &&
+        written == bytes.size() && SUCCEEDED(stream->Seek({}, STREAM_SEEK_SET, nullptr))) {
+        ++g_filesHandedToDecoder;
+        // The image holds the stream for as long as it needs it.
+        image->Record(DllExports::GdipLoadImageFromStream(stream, &image->m_native));
+    } else {
+        image->Record(OutOfMemory);
+    }
+    stream->Release();
+    return image;
+}
+
+GdiplusImage* GdiplusImage::NewBitmap(UINT width, UINT height) {
+    GdiplusImage* image = new GdiplusImage();
+    GpBitmap* bitmap = nullptr;
+    if (image->Record(DllExports::GdipCreateBitmapFromScan0(
+            static_cast<INT>(width), static_cast<INT>(height), 0, PixelFormat24bppRGB, nullptr,
+            &bitmap)) == Ok) {
+        image->m_native = bitmap;
+    }
+    return image;
+}
+
 UINT GdiplusImage::Width() {
     UINT width = 0;
     Record(DllExports::GdipGetImageWidth(m_native, &width));

@@ -23,6 +23,11 @@ class GdiplusImage {
     // Loads without colour management. A file whose header is unsafe for the imaging library
     // (see image_header.h) is never handed to it and gives an empty image.
     static GdiplusImage* FromFile(const wchar_t* path);
+    // The same for a file already in memory. The image keeps a copy of what it needs, so the
+    // bytes may go once it is no longer wanted.
+    static GdiplusImage* FromBytes(const std::string& bytes);
+    // A new, black picture of this size, 24 bits a pixel.
+    static GdiplusImage* NewBitmap(UINT width, UINT height);
     // How many files this process has handed to the imaging library's decoder.
     static int FilesHandedToDecoder();
 

@@ -34,6 +34,7 @@ constexpr SaveMessage kSaveMessages[] = {
     {SaveOutcome::kFailed, IDS_SAVE_FAILED, Layout::kPathAboveText, true},
     {SaveOutcome::kDiskFull, IDS_DISK_FULL, Layout::kTextAlone, true},
     {SaveOutcome::kSourceChanged, IDS_SOURCE_CHANGED, Layout::kTextAlone, true},
+    {SaveOutcome::kSourceStillReading, IDS_SOURCE_STILL_READING, Layout::kTextAlone, true},
 };
 
 constexpr bool InOutcomeOrder() {

@@ -9,6 +9,8 @@ enum class SaveOutcome {
     kDiskFull,
     // The opened picture file is no longer what it was when it was opened.
     kSourceChanged,
+    // The picture file's bytes were not all in when the command could wait no longer.
+    kSourceStillReading,
 };
 
 // The caption of the messages that report the end of a save or a print.

@@ -9,19 +9,39 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
 }
 
+// Unbuffered reads go in whole sectors into sector-aligned memory; a page is both for any disk.
+constexpr size_t kSectorUnit = 4096;
+
+// The file as the medium holds it: read past the system's cache where the system allows that
+// (not every file system does), through it where not.
+HANDLE OpenOnMedium(const std::wstring& path) {
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) {
+        hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    return hFile;
+}
+
 // Whether the file holds exactly these bytes, read again from the medium.
 bool HoldsExactly(const std::wstring& path, const std::string& bytes) {
-    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE hFile = OpenOnMedium(path);
     if (hFile == INVALID_HANDLE_VALUE) {
         return false;
     }
     // One byte more than expected shows a file that is too long.
-    std::string stored(bytes.size() + 1, '\0');
+    const size_t asked = (bytes.size() + 1 + kSectorUnit - 1) / kSectorUnit * kSectorUnit;
+    void* stored = ::VirtualAlloc(nullptr, asked, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     DWORD read = 0;
-    bool ok = ::ReadFile(hFile, &stored[0], static_cast<DWORD>(stored.size()), &read, nullptr);
+    bool ok =
+        stored != nullptr && ::ReadFile(hFile, stored, static_cast<DWORD>(asked), &read, nullptr) &&
+        read == bytes.size() && bytes.compare(0, read, static_cast<const char*>(stored), read) == 0;
+    if (stored != nullptr) {
+        ::VirtualFree(stored, 0, MEM_RELEASE);
+    }
     ::CloseHandle(hFile);
-    return ok && read == bytes.size() && stored.compare(0, read, bytes) == 0;
+    return ok;
 }
 
 // A scanner or indexer may hold a new or replaced file for a moment on Windows.
@@ -70,7 +90,7 @@ bool StagedFile::Write(const std::string& bytes) {
     std::string faulty = g_mediumFault != nullptr ? g_mediumFault(bytes) : std::string();
     const std::string& stored = g_mediumFault != nullptr ? faulty : bytes;
     HANDLE hFile = ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+                                 FILE_FLAG_WRITE_THROUGH, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         m_error = ::GetLastError();
         return false;

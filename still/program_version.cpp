@@ -1,7 +1,8 @@
 #include "program_version.h"
 
 #include "imaging_library.h"
-#include "source_digest.h"
+#include "picture_bytes.h"
+#include "sha256.h"
 #include "utf8_text.h"
 
 #include <windows.h>
@@ -94,9 +95,9 @@ std::string ImagingLibraryVersion() {
         if (hLibrary == nullptr || ::GetModuleFileNameW(hLibrary, module, MAX_PATH) == 0) {
             return ImagingLibraryText(std::string(), std::string(), WineVersion());
         }
-        SourceDigest digest(module);
-        return ImagingLibraryText(FixedFileVersion(VersionInfoOf(module)),
-                                  digest.Wait() ? digest.Sha256() : std::string(), WineVersion());
+        std::string bytes;
+        std::string sha256 = ReadPictureBytes(module, &bytes) ? Sha256Of(bytes) : std::string();
+        return ImagingLibraryText(FixedFileVersion(VersionInfoOf(module)), sha256, WineVersion());
     }();
     return library;
 }

@@ -76,6 +76,9 @@ std::string ProvenanceText(const ExportRecord& r, StillRules rules) {
     text += std::string("gamma exact: ") + number + "\n";
     text += "jpeg quality: " + QualityText(r) + "\n";
     text += "imaging library: " + r.imagingLibrary + "\n";
+    if (r.workingDrawn) {
+        text += std::string(kWorkingPictureKey) + ": " + kWorkingDrawnValue + "\n";
+    }
     return text;
 }
 

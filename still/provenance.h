@@ -31,7 +31,14 @@ struct ExportRecord {
     std::string imagingLibrary; // name and file version; since the written quality, hash and
                                 // platform too
     std::string exportedAt;
+    // The working picture was drawn from the whole picture, not made by the thumbnail call (the
+    // file carried a preview that call would have scaled instead).
+    bool workingDrawn = false;
 };
+
+// The line a record has only when its working picture was drawn from the whole picture.
+constexpr char kWorkingPictureKey[] = "working picture made";
+constexpr char kWorkingDrawnValue[] = "drawn from the whole picture";
 
 // How a version of the program wrote its stills. The first carried the record's first ten lines
 // in a comment alone; then the record also held what repeating the export needs and had copies

@@ -143,6 +143,14 @@ class Reader {
         }
     }
 
+    // Reads a line that only some records have, which says nothing of the record's version.
+    template <typename Parse> void Occasional(const char* key, Parse parse) {
+        auto line = m_lines.find(key);
+        if (m_reading.problem.empty() && line != m_lines.end() && !parse(line->second)) {
+            m_reading.problem = std::string("the record's \"") + key + "\" line is malformed";
+        }
+    }
+
     int MissingOptional() const { return m_missingOptional; }
 
     RecordReading& Reading() { return m_reading; }
@@ -189,6 +197,10 @@ RecordReading ReadRecord(const std::string& text) {
     reader.Optional("gamma exact", [&](const std::string& v) { return ReadFloat(v, &r.gamma); });
     reader.Optional("jpeg quality", [&](const std::string& v) { return ReadQualityLine(v, &r); });
     reader.Optional("imaging library", copy(&r.imagingLibrary));
+    reader.Occasional(kWorkingPictureKey, [&](const std::string& v) {
+        r.workingDrawn = true;
+        return v == kWorkingDrawnValue;
+    });
     constexpr int kLinesAddedSinceTheFirst = 3;
     if (reader.MissingOptional() == kLinesAddedSinceTheFirst) {
         reader.Reading().rules = StillRules::kFirstRecord;

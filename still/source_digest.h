@@ -1,15 +1,12 @@
-// The SHA-256 of the picture file the viewer opened, computed by the platform's hashing service
-// on a thread of its own while the viewer starts; a save waits for it. Letting go of an unfinished
-// digest never waits on the medium: a read the system cannot cancel is left to finish on its own.
+// The SHA-256 of a picture file as it is now, computed on a thread of its own so that the window
+// waits for it only as long as it chooses. Letting go of an unfinished digest never waits on the
+// medium.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
-
-// The SHA-256 of bytes already in memory, lower-case hex; empty when the hashing service fails.
-std::string Sha256Of(const std::string& bytes);
 
 class SourceDigest {
   public:
@@ -18,10 +15,12 @@ class SourceDigest {
     SourceDigest(const SourceDigest&) = delete;
     SourceDigest& operator=(const SourceDigest&) = delete;
 
-    // Waits for the digest; false when the file could not be read or hashed.
-    bool Wait();
+    // Signalled when the digest is done, made or failed; null when it was made at construction.
+    HANDLE Done() const { return m_hThread; }
+    // Once done: false when the file could not be read or hashed.
+    bool Ok() const;
     std::uint64_t Bytes() const;
-    // Lower-case hex, empty when Wait() is false.
+    // Lower-case hex, empty when not Ok().
     const std::string& Sha256() const;
 
   private:

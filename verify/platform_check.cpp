@@ -7,7 +7,6 @@
 #include "picture_load.h"
 #include "program_version.h"
 #include "quality_levels.h"
-#include "source_digest.h"
 #include "still_check.h"
 #include "still_export.h"
 #include "utf8_text.h"
@@ -147,17 +146,16 @@ std::string VerdictOnAStillMadeHere(bool* verified) {
     if (bmp.empty() || !WriteBytes(source.path, bmp)) {
         return "no source picture could be made";
     }
-    LoadedPicture loaded = LoadPictureFile(source.path);
-    std::unique_ptr<GdiplusImage> full(loaded.full);
+    PictureDigest digest;
+    LoadedPicture loaded = LoadPictureFile(source.path, &digest);
     std::unique_ptr<GdiplusImage> working(loaded.working);
-    SourceDigest digest(source.path);
     ExportRecord record;
     record.program = ProgramNameAndVersion();
     record.sourcePath = Utf8(source.path);
-    record.sourceBytes = digest.Wait() ? digest.Bytes() : 0;
-    record.sourceSha256 = digest.Sha256();
-    record.sourceWidth = static_cast<int>(full->Width());
-    record.sourceHeight = static_cast<int>(full->Height());
+    record.sourceBytes = digest.bytes;
+    record.sourceSha256 = digest.sha256;
+    record.sourceWidth = loaded.sourceWidth;
+    record.sourceHeight = loaded.sourceHeight;
     record.workingWidth = static_cast<int>(working->Width());
     record.workingHeight = static_cast<int>(working->Height());
     record.view = {0, 0, record.workingWidth, record.workingHeight};

@@ -2,11 +2,13 @@
 
 #include "gdiplus_image.h"
 #include "jpeg_segments.h"
+#include "picture_bytes.h"
 #include "picture_load.h"
 #include "producible_values.h"
 #include "program_version.h"
 #include "record_reading.h"
-#include "source_digest.h"
+#include "recorded_source.h"
+#include "sha256.h"
 #include "still_comparison.h"
 #include "still_export.h"
 #include "utf8_text.h"
@@ -19,23 +21,13 @@
 
 namespace {
 
-bool ReadWholeFile(const std::wstring& path, std::string* bytes) {
-    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
+// A recorded path that the system says is on a network drive is no more local than a share's.
+bool IsOnLocalDisk(const std::wstring& path) {
+    if (!IsDriveLetterFilePath(path)) {
         return false;
     }
-    LARGE_INTEGER size{};
-    bool ok = ::GetFileSizeEx(hFile, &size) && size.QuadPart < 0x40000000;
-    DWORD read = 0;
-    if (ok) {
-        bytes->resize(static_cast<size_t>(size.QuadPart));
-        ok = bytes->empty() ||
-             (::ReadFile(hFile, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &read, nullptr) &&
-              read == bytes->size());
-    }
-    ::CloseHandle(hFile);
-    return ok;
+    std::wstring root = path.substr(path.find(L':') - 1, 2) + L"\\";
+    return ::GetDriveTypeW(root.c_str()) != DRIVE_REMOTE;
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
@@ -88,8 +80,8 @@ std::string SizeText(UINT width, UINT height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
-std::string DecodeFailure(const GdiplusImage& image) {
-    return image.LastStatus() == Gdiplus::OutOfMemory ? " (out of memory)" : "";
+std::string DecodeFailure(Gdiplus::GpStatus status) {
+    return status == Gdiplus::OutOfMemory ? " (out of memory)" : "";
 }
 
 // A verification with what every report names, however far the check gets.
@@ -118,13 +110,22 @@ class Check {
         }
         std::wstring source = m_sourcePath.empty() ? FromUtf8(m_v.record.sourcePath) : m_sourcePath;
         m_v.sourcePath = Utf8(source);
-        std::unique_ptr<GdiplusImage> full(DecodePictureFile(source));
-        // Hashed on a thread of its own while the working picture is made here: the reduction
-        // outlasts the hash, while beside the decode the hash slows it by half.
-        SourceDigest digest(source);
-        std::unique_ptr<GdiplusImage> working(MakeWorkingPicture(*full));
-        if (CheckSource(digest) && m_v.sourceMatches && Decoded(*full, *working) &&
-            CheckValues(*full)) {
+        // A path in the record is the recorder's word, not the examiner's: it is opened only on
+        // a local disk, never on a server or a device it could name.
+        if (m_sourcePath.empty() && !IsOnLocalDisk(source)) {
+            Fail("the recorded source is not on a local disk; give it with --source");
+            return m_v;
+        }
+        // Read once: the bytes hashed are the bytes decoded.
+        PictureDigest digest;
+        // The working picture is made as the record says it was.
+        LoadedPicture picture =
+            LoadPictureFile(source, &digest,
+                            m_v.record.workingDrawn ? WorkingPictureWay::kDrawnFromPicture
+                                                    : WorkingPictureWay::kThumbnailCall);
+        std::unique_ptr<GdiplusImage> working(picture.working);
+        if (CheckSource(picture, digest) && m_v.sourceMatches && Decoded(picture) &&
+            CheckValues(picture)) {
             Rebuild(*working);
         }
         return m_v;
@@ -137,7 +138,7 @@ class Check {
     }
 
     bool ReadExport() {
-        if (!ReadWholeFile(m_exportPath, &m_exportBytes)) {
+        if (!ReadPictureBytes(m_exportPath.c_str(), &m_exportBytes)) {
             return Fail("the export cannot be read");
         }
         // Hashed as read: a second read of the file could see other bytes than those checked.
@@ -162,22 +163,23 @@ class Check {
         return true;
     }
 
-    bool CheckSource(SourceDigest& digest) {
-        if (!digest.Wait()) {
+    bool CheckSource(const LoadedPicture& picture, const PictureDigest& digest) {
+        if (!picture.read || digest.sha256.empty()) {
             return Fail("the source cannot be read: " + m_v.sourcePath);
         }
         m_v.sourceRead = true;
-        m_v.sourceBytes = digest.Bytes();
-        m_v.sourceSha256 = digest.Sha256();
+        m_v.sourceBytes = digest.bytes;
+        m_v.sourceSha256 = digest.sha256;
         m_v.sourceMatches =
-            digest.Bytes() == m_v.record.sourceBytes && digest.Sha256() == m_v.record.sourceSha256;
+            digest.bytes == m_v.record.sourceBytes && digest.sha256 == m_v.record.sourceSha256;
         return true;
     }
 
-    bool Decoded(GdiplusImage& full, GdiplusImage& working) {
-        if (full.Native() == nullptr || working.Native() == nullptr) {
-            return Fail("the source cannot be decoded" + DecodeFailure(full) +
-                        DecodeFailure(working));
+    bool Decoded(const LoadedPicture& picture) {
+        GdiplusImage& working = *picture.working;
+        if (picture.decodeStatus != Gdiplus::Ok || working.Native() == nullptr) {
+            return Fail("the source cannot be decoded" + DecodeFailure(picture.decodeStatus) +
+                        DecodeFailure(working.LastStatus()));
         }
         if (working.Width() != kWorkingPictureWidth || working.Height() != kWorkingPictureHeight) {
             return Fail("the imaging library made a working picture of " +
@@ -187,12 +189,12 @@ class Check {
         return true;
     }
 
-    bool CheckValues(GdiplusImage& full) {
+    bool CheckValues(const LoadedPicture& picture) {
         PictureSizes sizes;
         sizes.workingWidth = static_cast<int>(kWorkingPictureWidth);
         sizes.workingHeight = static_cast<int>(kWorkingPictureHeight);
-        sizes.sourceWidth = static_cast<int>(full.Width());
-        sizes.sourceHeight = static_cast<int>(full.Height());
+        sizes.sourceWidth = picture.sourceWidth;
+        sizes.sourceHeight = picture.sourceHeight;
         m_v.valuesChecked = true;
         m_v.unproducible = UnproducibleValue(m_v.record, m_v.rules, sizes);
         return m_v.unproducible.empty();

@@ -6,8 +6,8 @@
 #include "gdiplus_image.h"
 #include "layout_scaling.h"
 #include "navigator_tracker.h"
+#include "picture_load.h"
 #include "picture_path.h"
-#include "source_digest.h"
 #include "resource.h"
 #include "viewer_app.h"
 
@@ -51,6 +51,10 @@ const ButtonTip kButtonTips[] = {
     {IDC_PRINT, IDS_TIP_PRINT},
     {IDCANCEL, IDS_TIP_CANCEL},
 };
+
+// How often a window that came up without its picture looks whether it is in.
+constexpr UINT_PTR kLatePictureTimer = 1;
+constexpr UINT kLatePictureCheckMs = 100;
 
 // The cursors are drawn 32 pixels square and at the faces' larger scales; the size nearest the
 // screen's is taken whole, never stretched. Not shared: a shared cursor keeps the size it was
@@ -106,6 +110,7 @@ ON_WM_ERASEBKGND()
 ON_WM_MOUSEWHEEL()
 ON_WM_SETCURSOR()
 ON_WM_DESTROY()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 ViewerDlg::ViewerDlg(CWnd* pParent) : CDialog(IDD_VIEWER, pParent), m_nDpi(ScreenDpi()) {
@@ -152,13 +157,27 @@ void ViewerDlg::AppendAboutItem() {
 }
 
 void ViewerDlg::LoadPicture() {
-    std::wstring path = PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine);
-    LoadedPicture picture = theApp.TakePicture(path);
-    m_pImage.reset(picture.working);
-    std::unique_ptr<GdiplusImage> full(picture.full);
-    if (full->Native() != nullptr) {
-        RecordSource(path, *full);
+    m_pPictureLoad = theApp.TakePictureLoad(PicturePathFromCommandLine(AfxGetApp()->m_lpCmdLine));
+    LoadedPicture picture;
+    if (m_pPictureLoad->TakePicture(kLongestWaitMs, &picture)) {
+        UsePicture(picture);
+        return;
     }
+    // The file is still being read (a slow disk, a network share): the window comes up with an
+    // empty view, and the picture follows when it is in.
+    m_pImage = std::make_unique<GdiplusImage>();
+    ::SetTimer(m_hWnd, kLatePictureTimer, kLatePictureCheckMs, nullptr);
+}
+
+void ViewerDlg::OnTimer(UINT_PTR nIDEvent) {
+    LoadedPicture picture;
+    if (nIDEvent != kLatePictureTimer || !m_pPictureLoad->TakePicture(0, &picture)) {
+        CDialog::OnTimer(nIDEvent);
+        return;
+    }
+    ::KillTimer(m_hWnd, kLatePictureTimer);
+    UsePicture(picture);
+    ShowWholePicture();
 }
 
 void ViewerDlg::ScaleLayout() {
@@ -345,6 +364,6 @@ void ViewerDlg::PostNcDestroy() {
     theApp.m_hMainDlg = nullptr;
     DeleteTempFiles();
     m_pTracker.reset();
-    m_pSourceDigest.reset();
+    m_pPictureLoad.reset();
     CDialog::PostNcDestroy();
 }

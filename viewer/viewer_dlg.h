@@ -14,7 +14,13 @@
 class GdiplusImage;
 struct KeyAction;
 class NavigatorTracker;
-class SourceDigest;
+class PictureLoad;
+struct LoadedPicture;
+
+// How long the window waits for the picture file to be read, at start and before a Save or Print
+// that needs its hash: long enough for any sound disk, short enough that the viewer never seems
+// to hang.
+constexpr DWORD kLongestWaitMs = 3000;
 
 class ViewerDlg : public CDialog {
   public:
@@ -111,17 +117,20 @@ class ViewerDlg : public CDialog {
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnDestroy();
+    void OnTimer(UINT_PTR nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 
   private:
-    void RecordSource(const std::wstring& path, GdiplusImage& picture);
-    // Starts hashing the recorded source file, once; until then the file is read by no one but
-    // the decoder, so the picture comes up first.
-    void StartSourceDigest();
+    // Takes the loaded picture as the working picture, and its size and path for the record.
+    void UsePicture(const LoadedPicture& picture);
+    // The whole picture in the view, as at start; also for a picture that came after the window.
+    void ShowWholePicture();
+    // Whether the hash of the decoded bytes is in, waiting a few seconds at most under the wait
+    // cursor; if not, the operator is told and the command writes nothing.
+    bool SourceDigestReady();
+    void ReportSourceStillReading();
     ExportRecord RecordOfView();
-    // Whether the opened picture file's size or SHA-256 differ from when it was opened.
-    bool SourceChangedSinceOpened();
     SaveOutcome ExportView(const std::wstring& target);
     void AppendAboutItem();
     void DeleteTempFiles();
@@ -168,5 +177,7 @@ class ViewerDlg : public CDialog {
     CString m_strSourcePath;
     int m_nSourceWidth = 0;
     int m_nSourceHeight = 0;
-    std::unique_ptr<SourceDigest> m_pSourceDigest;
+    bool m_bWorkingDrawn = false;
+    // The load of the opened picture: its working picture, then the hash of the bytes decoded.
+    std::unique_ptr<PictureLoad> m_pPictureLoad;
 };

@@ -5,6 +5,7 @@
 #include "gdiplus_drawing.h"
 #include "gdiplus_image.h"
 #include "navigator_tracker.h"
+#include "picture_load.h"
 #include "resource.h"
 #include "view_geometry.h"
 
@@ -25,7 +26,7 @@ void ViewerDlg::OnPaint() {
         // The picture first: it is what the operator waits for.
         DrawPicture();
         DrawNavigator();
-        StartSourceDigest();
+        m_pPictureLoad->AllowDigest();
         GiveIconsOnce();
         return;
     }

@@ -7,6 +7,10 @@
 #include "window_print.h"
 
 void ViewerDlg::OnPrintPicture() {
+    if (!SourceDigestReady()) {
+        ReportSourceStillReading();
+        return;
+    }
     CWaitCursor wait;
     m_state.settings.m_bPrinting = 1;
     ReleaseZoomToggles();

@@ -2,11 +2,14 @@
 // picture is opened, and the view it shows, gathered when it is saved.
 #include "viewer_dlg.h"
 
+#include "answering_wait.h"
 #include "gdiplus_image.h"
 #include "jpeg_encoder.h"
+#include "picture_load.h"
 #include "picture_path.h"
 #include "program_version.h"
-#include "source_digest.h"
+#include "resource.h"
+#include "save_outcome.h"
 #include "utf8_text.h"
 
 #include <memory>
@@ -30,40 +33,45 @@ std::string NowLocal() {
 
 } // namespace
 
-void ViewerDlg::RecordSource(const std::wstring& path, GdiplusImage& picture) {
+void ViewerDlg::UsePicture(const LoadedPicture& picture) {
+    m_pImage.reset(picture.working);
+    if (m_pImage->Native() == nullptr) {
+        return;
+    }
+    const std::wstring& path = m_pPictureLoad->Path();
     wchar_t fullPath[kPicturePathCapacity] = L"";
     DWORD length = ::GetFullPathNameW(path.c_str(), kPicturePathCapacity, fullPath, nullptr);
     m_strSourcePath = length > 0 && length < kPicturePathCapacity ? fullPath : path.c_str();
-    m_nSourceWidth = static_cast<int>(picture.Width());
-    m_nSourceHeight = static_cast<int>(picture.Height());
+    m_nSourceWidth = picture.sourceWidth;
+    m_nSourceHeight = picture.sourceHeight;
+    m_bWorkingDrawn = picture.way == WorkingPictureWay::kDrawnFromPicture;
 }
 
-void ViewerDlg::StartSourceDigest() {
-    if (m_pSourceDigest == nullptr && !m_strSourcePath.IsEmpty()) {
-        m_pSourceDigest =
-            std::make_unique<SourceDigest>(static_cast<const wchar_t*>(m_strSourcePath));
+bool ViewerDlg::SourceDigestReady() {
+    m_pPictureLoad->AllowDigest();
+    if (m_pPictureLoad->HasDigest()) {
+        return true;
     }
+    CWaitCursor wait;
+    return WaitAnswering(m_pPictureLoad->DigestReady(), kLongestWaitMs);
 }
 
-bool ViewerDlg::SourceChangedSinceOpened() {
-    StartSourceDigest();
-    if (m_pSourceDigest == nullptr || !m_pSourceDigest->Wait()) {
-        // Nothing known of the file to compare with; the record says its hash is unavailable.
-        return false;
-    }
-    SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
-    return !now.Wait() || now.Bytes() != m_pSourceDigest->Bytes() ||
-           now.Sha256() != m_pSourceDigest->Sha256();
+void ViewerDlg::ReportSourceStillReading() {
+    CString text;
+    text.LoadString(IDS_SOURCE_STILL_READING);
+    SaveOutcome outcome = SaveOutcome::kSourceStillReading;
+    MessageBox(SaveMessageText(outcome, L"", static_cast<const wchar_t*>(text)).c_str(),
+               kRecorderCaption, SaveMessageStyle(outcome));
 }
 
 ExportRecord ViewerDlg::RecordOfView() {
     ExportRecord record;
     record.program = ProgramNameAndVersion();
     record.sourcePath = Utf8(static_cast<const wchar_t*>(m_strSourcePath));
-    StartSourceDigest();
-    if (m_pSourceDigest != nullptr && m_pSourceDigest->Wait()) {
-        record.sourceBytes = m_pSourceDigest->Bytes();
-        record.sourceSha256 = m_pSourceDigest->Sha256();
+    // The caller has made sure the hash is in; a file that could not be read has none.
+    if (m_pPictureLoad->HasDigest()) {
+        record.sourceBytes = m_pPictureLoad->Digest().bytes;
+        record.sourceSha256 = m_pPictureLoad->Digest().sha256;
     }
     record.sourceWidth = m_nSourceWidth;
     record.sourceHeight = m_nSourceHeight;
@@ -76,5 +84,6 @@ ExportRecord ViewerDlg::RecordOfView() {
     record.jpegQuality = static_cast<int>(kJpegQuality);
     record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = NowLocal();
+    record.workingDrawn = m_bWorkingDrawn;
     return record;
 }

@@ -1,9 +1,12 @@
 // The Save command: the Save-As dialog, then the current view exported and written as a JPEG.
 #include "viewer_dlg.h"
 
+#include "answering_wait.h"
 #include "gdiplus_image.h"
+#include "picture_load.h"
 #include "save_as_jpeg_dlg.h"
 #include "save_outcome.h"
+#include "source_digest.h"
 #include "staged_file.h"
 #include "still_export.h"
 #include "viewer_app.h"
@@ -25,6 +28,10 @@ std::wstring WidePath(const char* pszAnsi) {
 
 void ViewerDlg::OnSavePicture() {
     ReleaseZoomToggles();
+    if (!SourceDigestReady()) {
+        ReportSourceStillReading();
+        return;
+    }
     SaveAsJpegDlg dlg(this);
     INT_PTR result = dlg.DoModal();
     CString path = dlg.Path();
@@ -55,16 +62,28 @@ SaveOutcome ViewerDlg::ExportJpeg(CString strPath) {
 }
 
 SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
-    if (SourceChangedSinceOpened()) {
-        return SaveOutcome::kSourceChanged;
+    m_pPictureLoad->AllowDigest();
+    if (!WaitAnswering(m_pPictureLoad->DigestReady(), kLongestWaitMs)) {
+        return SaveOutcome::kSourceStillReading;
     }
-    if (m_pImage == nullptr) {
+    if (m_pImage == nullptr || m_strSourcePath.IsEmpty()) {
         return SaveOutcome::kFailed;
     }
+    // The file as it is now is read and hashed while the still is made: the check costs the save
+    // only what outlasts the export.
+    SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
     // The export gets a copy of its own: the working picture is the viewer's, never changed.
     std::unique_ptr<GdiplusImage> clone(m_pImage->Clone());
     std::string jpeg;
-    if (!ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg)) {
+    bool made = ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg);
+    if (!WaitAnswering(now.Done(), kLongestWaitMs)) {
+        return SaveOutcome::kSourceStillReading;
+    }
+    const PictureDigest& opened = m_pPictureLoad->Digest();
+    if (!now.Ok() || now.Bytes() != opened.bytes || now.Sha256() != opened.sha256) {
+        return SaveOutcome::kSourceChanged;
+    }
+    if (!made) {
         return SaveOutcome::kFailed;
     }
     StagedFile staged(target);

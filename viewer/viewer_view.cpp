@@ -77,6 +77,17 @@ void ViewerDlg::CreateTracker() {
         std::make_unique<NavigatorTracker>(&m_rcThumb, CRectTracker::solidLine, &m_rcThumb, 8);
 }
 
+void ViewerDlg::ShowWholePicture() {
+    m_state.view.m_nSrcX = 0;
+    m_state.view.m_nSrcY = 0;
+    m_state.view.m_nSrcWidth = PictureWidth();
+    m_state.view.m_nSrcHeight = PictureHeight();
+    m_state.view.m_fZoom = kMaxZoom;
+    InvalidateView();
+    UpdateScrollBars();
+    ResetTracker();
+}
+
 void ViewerDlg::ResetTracker() {
     m_rcThumb = ControlClientRect(IDC_THUMBNAIL);
     m_pTracker->m_rect = m_rcThumb;
@@ -98,17 +109,10 @@ void ViewerDlg::ZoomAboutViewCentre(int mode) {
 }
 
 void ViewerDlg::OnOneToOne() {
-    m_state.view.m_nSrcX = 0;
-    m_state.view.m_nSrcY = 0;
-    m_state.view.m_nSrcWidth = PictureWidth();
-    m_state.view.m_nSrcHeight = PictureHeight();
     ReleaseZoomToggles();
-    m_state.view.m_fZoom = kMaxZoom;
     m_state.settings.m_nZoomMode = kZoomIn;
     SetToggle(IDC_ZOOM_IN_MODE, true);
-    InvalidateView();
-    UpdateScrollBars();
-    ResetTracker();
+    ShowWholePicture();
 }
 
 BOOL ViewerDlg::OnMouseWheel(UINT, short zDelta, CPoint) {

@@ -685,4 +685,37 @@ TEST_F(JpegExport, AReadOnlyEarlierStillIsRefusedBeforeAnythingIsWritten) {
     ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// The record vouches for the bytes on the screen: a file replaced once the picture is up is
+// neither hashed in their place nor saved as if it were them.
+TEST_F(JpegExport, TheRecordHashesTheBytesShownEvenWhenTheFileIsReplacedAfterTheFirstPaint) {
+    std::string shownHash;
+    ASSERT_TRUE(RunHostCommand("sha256sum " + ShellQuoted(HostPath(picture)), &shownHash));
+    const std::string shownBytes = ReadBytes(picture);
+    ViewerWindow viewer(picture);
+    // Replaced as soon as the window is up, so that any later read of the file would see the
+    // new bytes; the paint then shows what was decoded at opening.
+    ASSERT_TRUE(WritePicture(picture, L"image/bmp", 1280, 960,
+                             [](UINT, UINT) -> UINT32 { return 0xFF204060u; }));
+    viewer.Repaint();
+
+    std::set<std::wstring> before = FileNames(folder.Root(), L"*");
+    ShownDialog refused = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
+    EXPECT_EQ(refused.text,
+              L"\tThe picture file was changed after it was opened. The still was not saved.");
+    EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing written";
+
+    ASSERT_TRUE(WriteBytes(picture, shownBytes));
+    ShownDialog saved = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
+    EXPECT_FALSE(saved.StopIcon()) << std::string(saved.text.begin(), saved.text.end());
+    std::string comment;
+    ASSERT_TRUE(RunHostCommand(
+        "identify -format %c " + ShellQuoted(HostPath(folder.Path(L"PLATE.JPG"))), &comment));
+    EXPECT_NE(comment.find("source sha256: " + shownHash.substr(0, 64) + "\n"), std::string::npos)
+        << comment;
+    RgbPicture decoded;
+    ASSERT_TRUE(DecodeWithImageMagick(folder.Path(L"PLATE.JPG"), &decoded));
+    int checked = 0;
+    EXPECT_EQ(CountWrongPoints(decoded, {0, 0, 640, 480}, 1.0, &checked), 0) << "the blocks shown";
+}
+
 } // namespace

@@ -8,8 +8,10 @@
 #include "platform_findings.h"
 #include "record_reading.h"
 #include "resource.h"
+#include "sha256.h"
 #include "source_digest.h"
 #include "still_export.h"
+#include "utf8_text.h"
 #include "viewer_window.h"
 
 #include <gtest/gtest.h>
@@ -186,9 +188,8 @@ TEST_F(StillVerify, EverySavedStillIsRebuiltByteForByte) {
     EXPECT_NE(json.output.find("\"verdict\": \"verified\""), std::string::npos) << json.output;
     EXPECT_NE(json.output.find("\"interpolation\": 7"), std::string::npos) << json.output;
     // The export's hash is that of the whole file as it lies on the disk.
-    SourceDigest onDisk(folder.Path(L"STEP1.JPG"));
-    ASSERT_TRUE(onDisk.Wait());
-    EXPECT_NE(json.output.find("\"export_sha256\": \"" + onDisk.Sha256() + "\""), std::string::npos)
+    std::string onDisk = Sha256Of(ReadBytes(folder.Path(L"STEP1.JPG")));
+    EXPECT_NE(json.output.find("\"export_sha256\": \"" + onDisk + "\""), std::string::npos)
         << json.output;
 }
 
@@ -387,11 +388,9 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     // A source that cannot be decoded, with the record telling its size and hash.
     const std::wstring noise = folder.Path(L"NOISE.BMP");
     ASSERT_TRUE(WriteBytes(noise, std::string(5000, 'n')));
-    SourceDigest noiseDigest(noise);
-    ASSERT_TRUE(noiseDigest.Wait());
     std::string ofNoise = WithRecordText(
         still, Patched(Patched(RecordTextOf(still), RecordLine(still, "source sha256"),
-                               "source sha256: " + noiseDigest.Sha256()),
+                               "source sha256: " + Sha256Of(std::string(5000, 'n'))),
                        RecordLine(still, "source bytes") + "\n", "source bytes: 5000\n"));
     struct Case {
         const wchar_t* name;
@@ -442,6 +441,112 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
         EXPECT_EQ(run.exitCode, 2u) << usage.says;
         EXPECT_NE(run.output.find(usage.says), std::string::npos) << run.output;
     }
+}
+
+bool NearColour(COLORREF actual, COLORREF expected) {
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                     static_cast<int>((expected >> shift) & 0xFF)) > 16) {
+            return false;
+        }
+    }
+    return true;
+}
+
+COLORREF WorkingPixel(GdiplusImage& image, int x, int y) {
+    Gdiplus::ARGB argb = 0;
+    Gdiplus::DllExports::GdipBitmapGetPixel(reinterpret_cast<Gdiplus::GpBitmap*>(image.Native()), x,
+                                            y, &argb);
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+// A camera JPEG carries a small preview of itself, which the imaging library's thumbnail call may
+// scale in place of the picture. Here the preview shows another scene: the working picture, the
+// screen and the saved still show the picture's own, and the still verifies.
+TEST_F(StillVerify, APictureWithAnotherSceneInItsExifPreviewIsShownAndSavedAsItself) {
+    const std::wstring camera = folder.Path(L"CAMERA.JPG");
+    const std::wstring preview = folder.Path(L"PREVIEW.JPG");
+    ASSERT_TRUE(WriteTwoColourPicture(camera, L"image/jpeg", 1280, 960));
+    ASSERT_TRUE(WriteTwoColourPicture(preview, L"image/jpeg", 160, 120, 0xFF00FF00, 0xFF00FF00));
+    ASSERT_TRUE(RunHostCommand("exiftool -q -overwrite_original " +
+                                   ShellQuoted("-ThumbnailImage<=" + HostPath(preview)) + " " +
+                                   ShellQuoted(HostPath(camera)),
+                               nullptr));
+    std::string tags;
+    ASSERT_TRUE(
+        RunHostCommand("exiftool -s3 -ThumbnailLength " + ShellQuoted(HostPath(camera)), &tags));
+    ASSERT_GT(std::atoi(tags.c_str()), 0) << "the preview is in the file";
+
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(camera);
+        GdiplusImage& working = *viewer.Dlg().m_pImage;
+        EXPECT_PRED2(NearColour, WorkingPixel(working, 160, 240), red);
+        EXPECT_PRED2(NearColour, WorkingPixel(working, 480, 240), blue);
+        viewer.Repaint();
+        ClientCapture screen(viewer.Item(IDC_PICTURE));
+        EXPECT_PRED2(NearColour, screen.At(screen.Width() / 4, screen.Height() / 2), red);
+        EXPECT_PRED2(NearColour, screen.At(screen.Width() * 3 / 4, screen.Height() / 2), blue);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    }
+    RgbPicture saved;
+    ASSERT_TRUE(DecodeWithImageMagick(plate, &saved));
+    EXPECT_PRED2(NearColour, saved.At(160, 240), red);
+    EXPECT_PRED2(NearColour, saved.At(480, 240), blue);
+    EXPECT_EQ(RecordLine(ReadBytes(plate), "working picture made"),
+              "working picture made: drawn from the whole picture");
+
+    VerifierRun run = RunVerifier(Quoted(plate));
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_NE(run.output.find("VERIFIED: identical file"), std::string::npos) << run.output;
+}
+
+// A path named only by the record is opened on a drive of this machine alone: a share would be
+// sent the examiner's credentials, and a pipe or console would hold the check for ever.
+TEST_F(StillVerify, ARecordedSourceOffTheLocalDisksIsNeverOpened) {
+    const std::wstring plate = folder.Path(L"PLATE.JPG");
+    {
+        ViewerWindow viewer(source);
+        ASSERT_EQ(viewer.Dlg().ExportJpeg(plate.c_str()), SaveOutcome::kDone);
+    }
+    const std::string still = ReadBytes(plate);
+    // A pipe the verifier would connect to if it opened the recorded path.
+    const std::string pipeName =
+        "\\\\.\\pipe\\stillview-recorded-" + std::to_string(::GetCurrentProcessId());
+    HANDLE hPipe = ::CreateNamedPipeA(pipeName.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED,
+                                      PIPE_TYPE_BYTE, 1, 0, 4096, 0, nullptr);
+    ASSERT_NE(hPipe, INVALID_HANDLE_VALUE);
+    OVERLAPPED waiting{};
+    waiting.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ::ConnectNamedPipe(hPipe, &waiting);
+    ASSERT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_IO_PENDING));
+
+    for (const std::string& recorded : {std::string("\\\\127.0.0.1\\share\\x.bmp"), pipeName,
+                                        std::string("CONIN$"), std::string("C:\\cam\\NUL.bmp")}) {
+        SCOPED_TRACE(recorded);
+        const std::wstring path = folder.Path(L"ELSEWHERE.JPG");
+        ASSERT_TRUE(WriteBytes(
+            path, WithRecordText(still, Patched(RecordTextOf(still), RecordLine(still, "source"),
+                                                "source: " + recorded))));
+        VerifierRun run = RunVerifier(Quoted(path));
+        EXPECT_EQ(run.exitCode, 2u) << run.output;
+        EXPECT_NE(run.output.find("CANNOT VERIFY: the recorded source is not on a local disk; "
+                                  "give it with --source"),
+                  std::string::npos)
+            << run.output;
+    }
+    EXPECT_EQ(::WaitForSingleObject(waiting.hEvent, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "the verifier connected to the recorded pipe";
+    ::CancelIo(hPipe);
+    ::CloseHandle(waiting.hEvent);
+    ::CloseHandle(hPipe);
+
+    // The same source given by the examiner is checked, and the report names it.
+    VerifierRun given =
+        RunVerifier(L"--source " + Quoted(source) + L" " + Quoted(folder.Path(L"ELSEWHERE.JPG")));
+    EXPECT_NE(given.output.find(Utf8(source) + ", "), std::string::npos) << given.output;
 }
 
 // Pins Wine's encoder: the kept still was made under Wine, and another library's bytes differ.
