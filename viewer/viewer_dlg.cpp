@@ -61,8 +61,8 @@ constexpr UINT kLatePictureCheckMs = 100;
 // first loaded at.
 HCURSOR LoadViewerCursor(UINT nID, int dpi) {
     int side = 32 * NearestFacePercent(dpi) / 100;
-    return static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID),
-                                             IMAGE_CURSOR, side, side, 0));
+    return static_cast<HCURSOR>(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID), IMAGE_CURSOR, side, side, 0));
 }
 
 int ScreenDpi() {

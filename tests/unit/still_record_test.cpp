@@ -470,8 +470,7 @@ TEST(PlatformFindings, ExitZeroOnlyWhenEveryAssumptionHoldsAndEachFailingOneIsNa
     f.stillVerdict = "NOT VERIFIED: image data: re-encoded: the pixels are equal but the bytes are "
                      "not";
     EXPECT_EQ(PlatformExitStatus(f), 1);
-    EXPECT_NE(PlatformReportText(f).find(
-                  "\nPLATFORM: not as assumed: a still made here\n"),
+    EXPECT_NE(PlatformReportText(f).find("\nPLATFORM: not as assumed: a still made here\n"),
               std::string::npos)
         << PlatformReportText(f);
 }
