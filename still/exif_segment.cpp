@@ -1,6 +1,7 @@
 #include "exif_segment.h"
 
 #include "jpeg_segment_writer.h"
+#include "own_bytes.h"
 #include "record_summary.h"
 #include "utf16_text.h"
 
@@ -141,13 +142,14 @@ Ifd ExifIfd(const ExportRecord& record) {
     return exif;
 }
 
-Ifd MainIfd(const ExportRecord& record, std::uint32_t exifIfdAt) {
+Ifd MainIfd(const ExportRecord& record, std::uint32_t exifIfdAt, StillRules rules) {
     std::string summary = ViewSummaryLine(record);
-    std::string seventyTwoDpi = Le32(72) + Le32(1);
+    const int dpi = rules == StillRules::kWrittenTables ? kStillDotsPerInch : 72;
+    std::string resolution = Le32(static_cast<std::uint32_t>(dpi)) + Le32(1);
     Ifd main;
     main.AddAscii(kImageDescription, AsciiReplacing(summary));
-    main.Add(kXResolution, kRational, 1, seventyTwoDpi);
-    main.Add(kYResolution, kRational, 1, seventyTwoDpi);
+    main.Add(kXResolution, kRational, 1, resolution);
+    main.Add(kYResolution, kRational, 1, resolution);
     main.AddShort(kResolutionUnit, 2); // inches
     main.AddAscii(kSoftware, AsciiReplacing(record.program));
     main.AddAscii(kDateTime, ExifDateTime(record.exportedAt));
@@ -173,13 +175,14 @@ std::string ExifDateTime(const std::string& isoTimestamp) {
     return text;
 }
 
-std::string ExifSegment(const ExportRecord& record) {
+std::string ExifSegment(const ExportRecord& record, StillRules rules) {
     // The main directory's size does not depend on where the Exif directory goes.
-    std::size_t mainSize = MainIfd(record, 0).Size();
+    std::size_t mainSize = MainIfd(record, 0, rules).Size();
     std::size_t exifAt = kTiffHeaderSize + mainSize;
-    std::string tiff = "II" + Le16(42) + Le32(kTiffHeaderSize) +
-                       MainIfd(record, static_cast<std::uint32_t>(exifAt)).Write(kTiffHeaderSize) +
-                       ExifIfd(record).Write(exifAt);
+    std::string tiff =
+        "II" + Le16(42) + Le32(kTiffHeaderSize) +
+        MainIfd(record, static_cast<std::uint32_t>(exifAt), rules).Write(kTiffHeaderSize) +
+        ExifIfd(record).Write(exifAt);
     return JpegSegment(JpegMarker::kApplication1,
                        std::string(kExifIdentifier, sizeof kExifIdentifier) + tiff);
 }

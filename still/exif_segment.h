@@ -11,7 +11,9 @@
 inline const char kExifIdentifier[] = "Exif\0";
 
 // The whole APP1 segment, marker included; empty when the record does not fit in one segment.
-std::string ExifSegment(const ExportRecord& record);
+// Its resolution is the one the JFIF header of stills made by the rules states; earlier rules
+// left the JFIF header to the encoder and stated 72 dpi here.
+std::string ExifSegment(const ExportRecord& record, StillRules rules = StillRules::kWrittenTables);
 
 // "2026:12:07 08:15:02" from "2026-12-07T08:15:02+01:00".
 std::string ExifDateTime(const std::string& isoTimestamp);

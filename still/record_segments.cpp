@@ -34,7 +34,7 @@ bool InsertRecordSegments(const std::string& jpeg, const ExportRecord& record, s
     if (rules == StillRules::kFirstRecord) {
         return InsertJpegComment(jpeg, ProvenanceText(record, rules), result);
     }
-    std::string exif = ExifSegment(record);
+    std::string exif = ExifSegment(record, rules);
     std::string xmp = XmpSegment(record);
     std::string withComment;
     if (exif.empty() || xmp.empty() ||
