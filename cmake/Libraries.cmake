@@ -160,6 +160,7 @@ stillview_library(stillview_verify FOLDER verify
     verify/verification.cpp
   WINDOWS
     verify/platform_check.cpp
+    verify/scratch_file.cpp
     verify/still_check.cpp
   USES stillview_still stillview_imaging)
 

@@ -9,8 +9,8 @@ namespace {
 
 using namespace jpeg;
 
-// The standard luminance table of the JPEG specification (Annex K), in the zig-zag order a
-// DQT segment stores it in.
+// The example luminance table of the JPEG standard (ITU-T T.81), which the common encoders scale
+// for every quality, in the zig-zag order a DQT segment stores it in.
 const int kStandardLuminance[64] = {16,  11, 12, 14,  12,  10,  16,  14,  13, 14,  18,  17,  16,
                                     19,  24, 40, 26,  24,  22,  22,  24,  49, 35,  37,  29,  40,
                                     58,  51, 61, 60,  57,  51,  56,  55,  64, 72,  92,  78,  64,

@@ -7,6 +7,7 @@
 #include "picture_load.h"
 #include "program_version.h"
 #include "quality_levels.h"
+#include "scratch_file.h"
 #include "still_check.h"
 #include "still_export.h"
 #include "utf8_text.h"
@@ -14,7 +15,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -89,41 +89,19 @@ bool InterpolationsDiffer() {
     return true;
 }
 
-std::wstring TemporaryFile() {
-    wchar_t folder[MAX_PATH] = L"";
-    wchar_t path[MAX_PATH] = L"";
-    if (::GetTempPathW(MAX_PATH, folder) == 0 || ::GetTempFileNameW(folder, L"SVP", 0, path) == 0) {
-        return std::wstring();
-    }
-    return path;
-}
-
-// Removes its file when it goes.
-struct Scratch {
-    std::wstring path = TemporaryFile();
-    ~Scratch() { ::DeleteFileW(path.c_str()); }
-};
-
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    bool written =
-        file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return file != nullptr && std::fclose(file) == 0 && written;
-}
-
 // A blue picture whose EXIF holds a red thumbnail: is the reduction red?
 bool EmbeddedThumbnailReturned() {
     std::unique_ptr<GdiplusImage> blue = NewPicture(320, 240, [](int, int) { return 0x0000FFu; });
     std::unique_ptr<GdiplusImage> red = NewPicture(160, 120, [](int, int) { return 0xFF0000u; });
     std::string picture = Encoded(*blue, L"image/jpeg");
     std::string thumbnail = Encoded(*red, L"image/jpeg");
-    Scratch file;
+    ScratchFile file;
     if (picture.size() < 2 || thumbnail.empty() ||
-        !WriteBytes(file.path,
-                    picture.substr(0, 2) + ExifWithThumbnail(thumbnail) + picture.substr(2))) {
+        !WriteWholeFile(file.Path(),
+                        picture.substr(0, 2) + ExifWithThumbnail(thumbnail) + picture.substr(2))) {
         return false;
     }
-    std::unique_ptr<GdiplusImage> loaded(GdiplusImage::FromFile(file.path.c_str()));
+    std::unique_ptr<GdiplusImage> loaded(GdiplusImage::FromFile(file.Path().c_str()));
     std::unique_ptr<GdiplusImage> reduced(loaded->Thumbnail(64, 48));
     ARGB pixel = 0;
     if (reduced->Native() == nullptr ||
@@ -137,21 +115,21 @@ bool EmbeddedThumbnailReturned() {
 // A still of a made-up source, made as the Save command makes one and checked as StillVerify
 // checks one.
 std::string VerdictOnAStillMadeHere(bool* verified) {
-    Scratch source;
-    Scratch still;
-    Scratch temporary;
-    Scratch check;
+    ScratchFile source;
+    ScratchFile still;
+    ScratchFile temporary;
+    ScratchFile check;
     std::unique_ptr<GdiplusImage> original = NewPicture(1280, 960, &Gradient);
     std::string bmp = Encoded(*original, L"image/bmp");
-    if (bmp.empty() || !WriteBytes(source.path, bmp)) {
+    if (bmp.empty() || !WriteWholeFile(source.Path(), bmp)) {
         return "no source picture could be made";
     }
     PictureDigest digest;
-    LoadedPicture loaded = LoadPictureFile(source.path, &digest);
+    LoadedPicture loaded = LoadPictureFile(source.Path(), &digest);
     std::unique_ptr<GdiplusImage> working(loaded.working);
     ExportRecord record;
     record.program = ProgramNameAndVersion();
-    record.sourcePath = Utf8(source.path);
+    record.sourcePath = Utf8(source.Path());
     record.sourceBytes = digest.bytes;
     record.sourceSha256 = digest.sha256;
     record.sourceWidth = loaded.sourceWidth;
@@ -163,10 +141,11 @@ std::string VerdictOnAStillMadeHere(bool* verified) {
     record.imagingLibrary = ImagingLibraryVersion();
     record.exportedAt = "2000-01-01T00:00:00+00:00";
     std::string jpeg;
-    if (!ExportStill(*working, record, temporary.path, &jpeg) || !WriteBytes(still.path, jpeg)) {
+    if (!ExportStill(*working, record, temporary.Path(), &jpeg) ||
+        !WriteWholeFile(still.Path(), jpeg)) {
         return "no still could be made";
     }
-    Verification v = CheckStill(still.path, source.path, check.path);
+    Verification v = CheckStill(still.Path(), source.Path(), check.Path());
     *verified = v.Outcome() == Verdict::Verified;
     return VerdictLine(v);
 }

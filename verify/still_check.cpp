@@ -1,5 +1,7 @@
 #include "still_check.h"
 
+#include "scratch_file.h"
+
 #include "gdiplus_image.h"
 #include "jpeg_segments.h"
 #include "picture_bytes.h"
@@ -8,6 +10,7 @@
 #include "program_version.h"
 #include "record_reading.h"
 #include "recorded_source.h"
+#include "scratch_file.h"
 #include "sha256.h"
 #include "still_comparison.h"
 #include "still_export.h"
@@ -28,20 +31,6 @@ bool IsOnLocalDisk(const std::wstring& path) {
     }
     std::wstring root = path.substr(path.find(L':') - 1, 2) + L"\\";
     return ::GetDriveTypeW(root.c_str()) != DRIVE_REMOTE;
-}
-
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    bool ok =
-        ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    ::CloseHandle(hFile);
-    return ok;
 }
 
 struct Pixels {

@@ -4,6 +4,7 @@
 // the program assumes of this machine's imaging library.
 #include "gdiplus_session.h"
 #include "platform_check.h"
+#include "scratch_file.h"
 #include "still_check.h"
 #include "utf8_text.h"
 
@@ -54,30 +55,6 @@ void Write(DWORD stream, const std::string& utf8) {
     ::WriteFile(::GetStdHandle(stream), utf8.data(), static_cast<DWORD>(utf8.size()), &written,
                 nullptr);
 }
-
-// A file the repeated export may use, removed when the program ends.
-class ScratchFile {
-  public:
-    ScratchFile() {
-        wchar_t folder[MAX_PATH] = L"";
-        wchar_t path[MAX_PATH] = L"";
-        if (::GetTempPathW(MAX_PATH, folder) > 0 && ::GetTempFileNameW(folder, L"SVV", 0, path)) {
-            m_path = path;
-        }
-    }
-    ~ScratchFile() {
-        if (!m_path.empty()) {
-            ::DeleteFileW(m_path.c_str());
-        }
-    }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    const std::wstring& Path() const { return m_path; }
-
-  private:
-    std::wstring m_path;
-};
 
 } // namespace
 
