@@ -1,5 +1,7 @@
 #include "sha256.h"
 
+#include "picture_bytes.h"
+
 #include <windows.h>
 
 #include <bcrypt.h>
@@ -67,4 +69,22 @@ std::string Sha256Of(const std::string& bytes) {
         hex.clear();
     }
     return hex;
+}
+
+bool Sha256OfPictureFile(const wchar_t* path, std::uint64_t* size, std::string* sha256) {
+    Sha256Hash sha;
+    std::uint64_t read = 0;
+    bool ok = sha.Ready() &&
+              ReadPictureInPieces(path,
+                                  [&](const char* piece, size_t count) {
+                                      read += count;
+                                      return sha.Add(reinterpret_cast<const UCHAR*>(piece),
+                                                     static_cast<ULONG>(count));
+                                  }) &&
+              sha.Finish(sha256);
+    *size = ok ? read : 0;
+    if (!ok) {
+        sha256->clear();
+    }
+    return ok;
 }

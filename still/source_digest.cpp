@@ -1,22 +1,22 @@
 #include "source_digest.h"
 
-#include "picture_bytes.h"
 #include "sha256.h"
 #include "thread_release.h"
 
 // What the hashing thread works on. The digest and the thread each hold it, and the last of them to
 // let go deletes it, so a thread held in a read can outlive the digest.
 struct SourceDigest::Job {
-    explicit Job(const std::wstring& filePath) : path(filePath) {}
-
-    void Compute() {
-        std::string bytes;
-        if (ReadPictureBytes(path.c_str(), &bytes)) {
-            sha256 = Sha256Of(bytes);
-            size = bytes.size();
+    explicit Job(const std::wstring& filePath)
+        : path(filePath), done(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~Job() {
+        if (done != nullptr) {
+            ::CloseHandle(done);
         }
-        ok = !sha256.empty();
     }
+    Job(const Job&) = delete;
+    Job& operator=(const Job&) = delete;
+
+    void Compute() { ok = Sha256OfPictureFile(path.c_str(), &size, &sha256); }
     void Release() {
         if (::InterlockedDecrement(&holders) == 0) {
             delete this;
@@ -24,6 +24,8 @@ struct SourceDigest::Job {
     }
 
     std::wstring path;
+    // Set when the digest is made: the thread's own ending takes longer and matters to no one.
+    HANDLE done;
     volatile LONG holders = 1;
     bool ok = false;
     std::uint64_t size = 0;
@@ -32,7 +34,9 @@ struct SourceDigest::Job {
 
 SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
     ::InterlockedIncrement(&m_job->holders);
-    m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, m_job, 0, nullptr);
+    if (m_job->done != nullptr) {
+        m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, m_job, 0, nullptr);
+    }
     if (m_hThread == nullptr) {
         m_job->Release();
         // No thread to spare: the digest is made here and now.
@@ -43,6 +47,10 @@ SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
 SourceDigest::~SourceDigest() {
     LetThreadGo(m_hThread);
     m_job->Release();
+}
+
+HANDLE SourceDigest::Done() const {
+    return m_hThread != nullptr ? m_job->done : nullptr;
 }
 
 bool SourceDigest::Ok() const {
@@ -60,6 +68,7 @@ const std::string& SourceDigest::Sha256() const {
 DWORD WINAPI SourceDigest::Run(void* job) {
     auto* pJob = static_cast<Job*>(job);
     pJob->Compute();
+    ::SetEvent(pJob->done);
     pJob->Release();
     return 0;
 }

@@ -16,7 +16,7 @@ class SourceDigest {
     SourceDigest& operator=(const SourceDigest&) = delete;
 
     // Signalled when the digest is done, made or failed; null when it was made at construction.
-    HANDLE Done() const { return m_hThread; }
+    HANDLE Done() const;
     // Once done: false when the file could not be read or hashed.
     bool Ok() const;
     std::uint64_t Bytes() const;
