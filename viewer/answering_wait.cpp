@@ -1,7 +1,8 @@
 #include "answering_wait.h"
 
 bool WaitAnswering(HANDLE hObject, DWORD timeoutMs) {
-    if (hObject == nullptr) {
+    // Already done is the common case, and asking the window system too costs a round trip.
+    if (hObject == nullptr || ::WaitForSingleObject(hObject, 0) == WAIT_OBJECT_0) {
         return true;
     }
     const DWORD start = ::GetTickCount();
