@@ -12,7 +12,6 @@
 #include "viewer_app.h"
 
 #include <cstring>
-#include <memory>
 #include <new>
 
 namespace {
@@ -72,10 +71,9 @@ SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
     // The file as it is now is read and hashed while the still is made: the check costs the save
     // only what outlasts the export.
     SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
-    // The export gets a copy of its own: the working picture is the viewer's, never changed.
-    std::unique_ptr<GdiplusImage> clone(m_pImage->Clone());
+    // The encoder only reads the working picture, so the export needs no copy of it.
     std::string jpeg;
-    bool made = ExportStill(*clone, RecordOfView(), WidePath(m_szTempFile), &jpeg);
+    bool made = ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg);
     if (!WaitAnswering(now.Done(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
     }
