@@ -54,7 +54,7 @@ bool Finish(const std::string& encoded, const ExportRecord& record, std::string*
 } // namespace
 
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
-                 std::string* jpeg, StillRules rules) {
+                 std::string* jpeg, StillRules rules, const std::function<void()>& beforeDraw) {
     CLSID encoder;
     if (FindEncoderByMimeType(L"image/jpeg", &encoder) < 0) {
         return false;
@@ -64,7 +64,13 @@ bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::w
         return false;
     }
     std::unique_ptr<GdiplusImage> reloaded(GdiplusImage::FromFile(tempPath.c_str()));
-    if (reloaded->Native() == nullptr || !RenderView(*reloaded, record)) {
+    if (reloaded->Native() == nullptr) {
+        return false;
+    }
+    if (beforeDraw) {
+        beforeDraw();
+    }
+    if (!RenderView(*reloaded, record)) {
         return false;
     }
     std::string encoded;

@@ -6,6 +6,7 @@
 
 #include "provenance.h"
 
+#include <functional>
 #include <string>
 
 class GdiplusImage;
@@ -14,6 +15,10 @@ class GdiplusImage;
 // a caller that must keep its picture from the encoder's reach passes a copy. The temporary
 // file is overwritten and left for the caller to remove. The record's written quality and
 // subsampling are read from the encoded bytes, whatever the record passed in says. The rules of
-// an earlier version give the still that version wrote.
+// an earlier version give the still that version wrote. beforeDraw, when given, is called just
+// before the view is drawn: a thread a caller starts there gets going beside the drawing, plain
+// computation, rather than beside the encoder's or decoder's creation, which under Wine a new
+// thread's start-up holds up by milliseconds.
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
-                 std::string* jpeg, StillRules rules = StillRules::kWrittenTables);
+                 std::string* jpeg, StillRules rules = StillRules::kWrittenTables,
+                 const std::function<void()>& beforeDraw = {});

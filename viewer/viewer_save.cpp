@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -68,17 +69,22 @@ SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
     if (m_pImage == nullptr || m_strSourcePath.IsEmpty()) {
         return SaveOutcome::kFailed;
     }
-    // The file as it is now is read and hashed while the still is made: the check costs the save
-    // only what outlasts the export.
-    SourceDigest now(static_cast<const wchar_t*>(m_strSourcePath));
+    // The file as it is now is read and hashed while the view is drawn: the check costs the save
+    // only what outlasts the export. An export that ends before the draw still has it made.
+    std::optional<SourceDigest> now;
+    const std::wstring source = static_cast<const wchar_t*>(m_strSourcePath);
     // The encoder only reads the working picture, so the export needs no copy of it.
     std::string jpeg;
-    bool made = ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg);
-    if (!WaitAnswering(now.Done(), kLongestWaitMs)) {
+    bool made = ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg,
+                            StillRules::kWrittenTables, [&] { now.emplace(source); });
+    if (!now) {
+        now.emplace(source);
+    }
+    if (!WaitAnswering(now->Done(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
     }
     const PictureDigest& opened = m_pPictureLoad->Digest();
-    if (!now.Ok() || now.Bytes() != opened.bytes || now.Sha256() != opened.sha256) {
+    if (!now->Ok() || now->Bytes() != opened.bytes || now->Sha256() != opened.sha256) {
         return SaveOutcome::kSourceChanged;
     }
     if (!made) {
