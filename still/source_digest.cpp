@@ -45,7 +45,12 @@ SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
 }
 
 SourceDigest::~SourceDigest() {
-    LetThreadGo(m_hThread);
+    // A thread whose digest is made has only its ending left, which nothing here needs to see.
+    if (m_hThread != nullptr && ::WaitForSingleObject(m_job->done, 0) == WAIT_OBJECT_0) {
+        ::CloseHandle(m_hThread);
+    } else {
+        LetThreadGo(m_hThread);
+    }
     m_job->Release();
 }
 

@@ -91,8 +91,8 @@ void BareDraws(ViewerDlg& dlg) {
     ::ReleaseDC(dlg.m_hWnd, hDC);
 }
 
-// What an export cannot avoid: clone, JPEG through the temporary file, reload, draw the view
-// into the reloaded picture, save.
+// The export as the viewer first made it, its imaging calls made bare: clone, JPEG through the
+// temporary file, reload, draw the view into the reloaded picture itself, save.
 void BareExport(ViewerDlg& dlg, const std::wstring& temp, const std::wstring& target) {
     CLSID jpeg;
     FindEncoderByMimeType(L"image/jpeg", &jpeg);
