@@ -92,6 +92,7 @@ stillview_library(stillview_imaging FOLDER imaging
     imaging/picture_bytes.cpp
     imaging/picture_load.cpp
     imaging/sha256.cpp
+    imaging/reader_thread.cpp
     imaging/thread_release.cpp
   SYSTEM gdiplus ole32 stillview_lazy_dlls)
 

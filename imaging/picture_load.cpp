@@ -5,7 +5,6 @@
 #include "gdiplus_image.h"
 #include "picture_bytes.h"
 #include "sha256.h"
-#include "thread_release.h"
 
 #include <memory>
 
@@ -183,12 +182,16 @@ struct PictureLoad::Job {
 PictureLoad::PictureLoad(const std::wstring& path) : m_path(path), m_job(new Job(path)) {
     if (m_job->hPicture != nullptr && m_job->hDigest != nullptr && m_job->hMayHash != nullptr) {
         ::InterlockedIncrement(&m_job->holders);
-        m_hThread = ::CreateThread(nullptr, 0, &PictureLoad::Run, m_job, 0, nullptr);
-        if (m_hThread == nullptr) {
+        Job* job = m_job;
+        m_onThread = m_reader.Start([job] {
+            job->Load();
+            job->Release();
+        });
+        if (!m_onThread) {
             m_job->Release();
         }
     }
-    if (m_hThread == nullptr) {
+    if (!m_onThread) {
         // No thread to spare: the load happens here, as it would without this object.
         PictureDigest digest;
         m_job->picture = LoadPictureFile(m_path, &digest);
@@ -197,7 +200,7 @@ PictureLoad::PictureLoad(const std::wstring& path) : m_path(path), m_job(new Job
 }
 
 PictureLoad::~PictureLoad() {
-    if (m_hThread != nullptr &&
+    if (m_onThread &&
         ::InterlockedCompareExchange(&m_job->stage, kAbandoned, kReading) == kDecoding) {
         ::WaitForSingleObject(m_job->hPicture, INFINITE);
     }
@@ -207,20 +210,11 @@ PictureLoad::~PictureLoad() {
         delete left.working;
     }
     AllowDigest();
-    LetThreadGo(m_hThread);
     m_job->Release();
 }
 
-DWORD WINAPI PictureLoad::Run(void* job) {
-    auto* pJob = static_cast<Job*>(job);
-    pJob->Load();
-    pJob->Release();
-    return 0;
-}
-
 bool PictureLoad::TakePicture(DWORD timeoutMs, LoadedPicture* picture) {
-    if (m_hThread != nullptr &&
-        ::WaitForSingleObject(m_job->hPicture, timeoutMs) != WAIT_OBJECT_0) {
+    if (m_onThread && ::WaitForSingleObject(m_job->hPicture, timeoutMs) != WAIT_OBJECT_0) {
         return false;
     }
     *picture = m_job->picture;
@@ -229,17 +223,17 @@ bool PictureLoad::TakePicture(DWORD timeoutMs, LoadedPicture* picture) {
 }
 
 void PictureLoad::AllowDigest() {
-    if (m_hThread != nullptr) {
+    if (m_onThread) {
         ::SetEvent(m_job->hMayHash);
     }
 }
 
 HANDLE PictureLoad::DigestReady() const {
-    return m_hThread != nullptr ? m_job->hDigest : nullptr;
+    return m_onThread ? m_job->hDigest : nullptr;
 }
 
 bool PictureLoad::HasDigest() const {
-    return m_hThread == nullptr || ::WaitForSingleObject(m_job->hDigest, 0) == WAIT_OBJECT_0;
+    return !m_onThread || ::WaitForSingleObject(m_job->hDigest, 0) == WAIT_OBJECT_0;
 }
 
 const PictureDigest& PictureLoad::Digest() const {

@@ -8,6 +8,8 @@
 
 #include <gdiplus.h>
 
+#include "reader_thread.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,11 +71,14 @@ class PictureLoad {
     bool HasDigest() const;
     const PictureDigest& Digest() const;
 
+    // The thread that loaded the picture, kept for later reads of its file.
+    ReaderThread& Reader() { return m_reader; }
+
   private:
     struct Job;
-    static DWORD WINAPI Run(void* job);
 
     std::wstring m_path;
     Job* m_job;
-    HANDLE m_hThread = nullptr;
+    ReaderThread m_reader;
+    bool m_onThread = false;
 };

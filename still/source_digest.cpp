@@ -1,5 +1,6 @@
 #include "source_digest.h"
 
+#include "reader_thread.h"
 #include "sha256.h"
 #include "thread_release.h"
 
@@ -32,12 +33,17 @@ struct SourceDigest::Job {
     std::string sha256;
 };
 
-SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
+SourceDigest::SourceDigest(const std::wstring& path, ReaderThread* reader) : m_job(new Job(path)) {
     ::InterlockedIncrement(&m_job->holders);
     if (m_job->done != nullptr) {
-        m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, m_job, 0, nullptr);
+        Job* job = m_job;
+        m_elsewhere = reader != nullptr && reader->Start([job] { Run(job); });
     }
-    if (m_hThread == nullptr) {
+    if (m_job->done != nullptr && !m_elsewhere) {
+        m_hThread = ::CreateThread(nullptr, 0, &SourceDigest::Run, m_job, 0, nullptr);
+        m_elsewhere = m_hThread != nullptr;
+    }
+    if (!m_elsewhere) {
         m_job->Release();
         // No thread to spare: the digest is made here and now.
         m_job->Compute();
@@ -45,7 +51,8 @@ SourceDigest::SourceDigest(const std::wstring& path) : m_job(new Job(path)) {
 }
 
 SourceDigest::~SourceDigest() {
-    // A thread whose digest is made has only its ending left, which nothing here needs to see.
+    // A thread whose digest is made has only its ending left, which nothing here needs to see;
+    // the reader thread's owner lets it go.
     if (m_hThread != nullptr && ::WaitForSingleObject(m_job->done, 0) == WAIT_OBJECT_0) {
         ::CloseHandle(m_hThread);
     } else {
@@ -55,7 +62,7 @@ SourceDigest::~SourceDigest() {
 }
 
 HANDLE SourceDigest::Done() const {
-    return m_hThread != nullptr ? m_job->done : nullptr;
+    return m_elsewhere ? m_job->done : nullptr;
 }
 
 bool SourceDigest::Ok() const {

@@ -1,6 +1,6 @@
-// The SHA-256 of a picture file as it is now, computed on a thread of its own so that the window
-// waits for it only as long as it chooses. Letting go of an unfinished digest never waits on the
-// medium.
+// The SHA-256 of a picture file as it is now, computed on another thread so that the window waits
+// for it only as long as it chooses: the reader thread given, when it is free, else a thread of
+// its own. Letting go of an unfinished digest never waits on the medium.
 #pragma once
 
 #include <windows.h>
@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <string>
 
+class ReaderThread;
+
 class SourceDigest {
   public:
-    explicit SourceDigest(const std::wstring& path);
+    explicit SourceDigest(const std::wstring& path, ReaderThread* reader = nullptr);
     ~SourceDigest();
     SourceDigest(const SourceDigest&) = delete;
     SourceDigest& operator=(const SourceDigest&) = delete;
@@ -28,5 +30,7 @@ class SourceDigest {
     static DWORD WINAPI Run(void* job);
 
     Job* m_job;
+    // The digest's own thread, when the reader was busy or not given.
     HANDLE m_hThread = nullptr;
+    bool m_elsewhere = false;
 };

@@ -76,9 +76,10 @@ SaveOutcome ViewerDlg::ExportView(const std::wstring& target) {
     // The encoder only reads the working picture, so the export needs no copy of it.
     std::string jpeg;
     bool made = ExportStill(*m_pImage, RecordOfView(), WidePath(m_szTempFile), &jpeg,
-                            StillRules::kWrittenTables, [&] { now.emplace(source); });
+                            StillRules::kWrittenTables,
+                            [&] { now.emplace(source, &m_pPictureLoad->Reader()); });
     if (!now) {
-        now.emplace(source);
+        now.emplace(source, &m_pPictureLoad->Reader());
     }
     if (!WaitAnswering(now->Done(), kLongestWaitMs)) {
         return SaveOutcome::kSourceStillReading;
