@@ -16,9 +16,9 @@ class GdiplusImage;
 // file is overwritten and left for the caller to remove. The record's written quality and
 // subsampling are read from the encoded bytes, whatever the record passed in says. The rules of
 // an earlier version give the still that version wrote. beforeDraw, when given, is called just
-// before the view is drawn: a thread a caller starts there gets going beside the drawing, plain
-// computation, rather than beside the encoder's or decoder's creation, which under Wine a new
-// thread's start-up holds up by milliseconds.
+// before the view is drawn: work a caller hands to another thread there runs beside the drawing,
+// plain computation, rather than beside the encoder's or decoder's creation, which other work
+// (under Wine a new thread's start-up above all) holds up by milliseconds.
 bool ExportStill(GdiplusImage& picture, const ExportRecord& record, const std::wstring& tempPath,
                  std::string* jpeg, StillRules rules = StillRules::kWrittenTables,
                  const std::function<void()>& beforeDraw = {});
