@@ -4,6 +4,7 @@
 #include "gdiplus_image.h"
 #include "image_magick.h"
 #include "jpeg_encoder.h"
+#include "scratch_file.h"
 #include "staged_file.h"
 #include "modal_script.h"
 #include "resource.h"
@@ -460,7 +461,7 @@ TEST_F(JpegExport, AFailedStepWritesNothingAndKeepsTheFileItWasToReplace) {
     ViewerWindow viewer(picture);
     ViewerDlg& dlg = viewer.Dlg();
     std::wstring target = folder.Path(L"OLD.JPG");
-    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(WriteWholeFile(target, "the old evidence"));
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
 
     lstrcpyA(dlg.m_szTempFile, "C:\\no such folder\\Intern.jpeg");
@@ -536,7 +537,7 @@ class FaultyMedium {
 TEST_F(JpegExport, WhatTheMediumGivesBackIsCheckedBeforeItReplacesAnything) {
     ViewerWindow viewer(picture);
     std::wstring target = folder.Path(L"OLD.JPG");
-    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(WriteWholeFile(target, "the old evidence"));
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
     {
         FaultyMedium medium(&FlipsOneByte);
@@ -563,7 +564,7 @@ TEST_F(JpegExport, APictureFileChangedAfterOpeningIsNotSaved) {
     ASSERT_EQ(viewer.Dlg().ExportJpeg(folder.Path(L"FIRST.JPG").c_str()), SaveOutcome::kDone);
     std::string bytes = ReadBytes(picture);
     bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 0x01);
-    ASSERT_TRUE(WriteBytes(picture, bytes));
+    ASSERT_TRUE(WriteWholeFile(picture, bytes));
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
 
     ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
@@ -646,9 +647,9 @@ class FileHolder {
 TEST_F(JpegExport, AHeldTargetIsReplacedWhenLetGoAndAFileHeldLongerIsKept) {
     ViewerWindow viewer(picture);
     std::wstring target = folder.Path(L"OLD.JPG");
-    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(WriteWholeFile(target, "the old evidence"));
     std::wstring other = folder.Path(L"OTHER.JPG");
-    ASSERT_TRUE(WriteBytes(other, "another"));
+    ASSERT_TRUE(WriteWholeFile(other, "another"));
     {
         FileHolder holder(target);
         ASSERT_TRUE(holder.Holding());
@@ -659,7 +660,7 @@ TEST_F(JpegExport, AHeldTargetIsReplacedWhenLetGoAndAFileHeldLongerIsKept) {
     }
     EXPECT_EQ(ReadBytes(target).substr(0, 2), "\xFF\xD8") << "the still replaced it";
 
-    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(WriteWholeFile(target, "the old evidence"));
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
     {
         // Held for ten seconds: far longer than the save waits.
@@ -676,7 +677,7 @@ TEST_F(JpegExport, AHeldTargetIsReplacedWhenLetGoAndAFileHeldLongerIsKept) {
 TEST_F(JpegExport, AReadOnlyEarlierStillIsRefusedBeforeAnythingIsWritten) {
     ViewerWindow viewer(picture);
     std::wstring target = folder.Path(L"OLD.JPG");
-    ASSERT_TRUE(WriteBytes(target, "the old evidence"));
+    ASSERT_TRUE(WriteWholeFile(target, "the old evidence"));
     ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
     std::set<std::wstring> before = FileNames(folder.Root(), L"*");
     ShownDialog result = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"old", true);
@@ -706,7 +707,7 @@ TEST_F(JpegExport, TheRecordHashesTheBytesShownEvenWhenTheFileIsReplacedAfterThe
               L"\tThe picture file was changed after it was opened. The still was not saved.");
     EXPECT_EQ(FileNames(folder.Root(), L"*"), before) << "nothing written";
 
-    ASSERT_TRUE(WriteBytes(picture, shownBytes));
+    ASSERT_TRUE(WriteWholeFile(picture, shownBytes));
     ShownDialog saved = SaveThroughTheDialog(viewer, folder.Root() + L"\\", L"plate");
     EXPECT_FALSE(saved.StopIcon()) << std::string(saved.text.begin(), saved.text.end());
     std::string comment;

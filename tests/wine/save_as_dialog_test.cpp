@@ -2,6 +2,7 @@
 #include "modal_script.h"
 #include "resource.h"
 #include "save_as_jpeg_dlg.h"
+#include "scratch_file.h"
 #include "viewer_app.h"
 #include "viewer_window.h"
 
@@ -44,8 +45,8 @@ void RememberSaveFolder(const std::wstring& folder) {
 class SaveAsDialog : public testing::Test {
   protected:
     void SetUp() override {
-        WriteBytes(folder.Path(L"TGRNPIC.JPG"), "old");
-        WriteBytes(folder.Path(L"CAM1.JPG"), "old");
+        WriteWholeFile(folder.Path(L"TGRNPIC.JPG"), "old");
+        WriteWholeFile(folder.Path(L"CAM1.JPG"), "old");
         RememberSaveFolder(folderWithSlash);
     }
 
@@ -72,7 +73,7 @@ TEST_F(SaveAsDialog, RefusesBadNamesAsksBeforeReplacingAndPublishesTheNormalised
                                  reinterpret_cast<LPARAM>(hList));
                   afterDoubleClick = ItemText(hDialog, IDC_FILE_NAME);
                   // Written after the listing was made: only the folder knows it.
-                  WriteBytes(folder.Path(L"LATE.JPG"), "late");
+                  WriteWholeFile(folder.Path(L"LATE.JPG"), "late");
                   SaveAs(L"plate/1")(hDialog);
               })
         .Answer(kCheckCaption, IDOK, &refusal)

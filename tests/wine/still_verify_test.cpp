@@ -8,6 +8,7 @@
 #include "platform_findings.h"
 #include "record_reading.h"
 #include "resource.h"
+#include "scratch_file.h"
 #include "sha256.h"
 #include "source_digest.h"
 #include "still_export.h"
@@ -270,7 +271,7 @@ TEST_F(StillVerify, EveryAlterationIsNamedAndRefused) {
     int number = 0;
     for (const Alteration& alteration : alterations) {
         const std::wstring path = folder.Path(L"ALTERED" + std::to_wstring(++number) + L".JPG");
-        ASSERT_TRUE(WriteBytes(path, alteration.bytes.empty() ? still : alteration.bytes));
+        ASSERT_TRUE(WriteWholeFile(path, alteration.bytes.empty() ? still : alteration.bytes));
         if (!alteration.exifTool.empty()) {
             ASSERT_TRUE(ExifTool(path, alteration.exifTool)) << alteration.name;
         }
@@ -316,7 +317,7 @@ TEST_F(StillVerify, ChangedImageDataIsToldFromARecodingOfTheSamePixels) {
     std::size_t marker = changed.find("\xFF\xD3", changed.size() / 2);
     ASSERT_NE(marker, std::string::npos);
     changed[marker + 1] = static_cast<char>(0xD5);
-    ASSERT_TRUE(WriteBytes(restarts, changed));
+    ASSERT_TRUE(WriteWholeFile(restarts, changed));
     run = RunVerifier(Quoted(restarts));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
     EXPECT_NE(run.output.find("\nNOT VERIFIED: image data: "), std::string::npos) << run.output;
@@ -364,7 +365,7 @@ TEST_F(StillVerify, ValuesStillViewCannotProduceAreRefused) {
         ASSERT_NE(at, std::string::npos) << forgery.from;
         text.replace(at, forgery.from.size(), forgery.to);
         const std::wstring forged = folder.Path(L"FORGED.JPG");
-        ASSERT_TRUE(WriteBytes(forged, WithRecordText(still, text)));
+        ASSERT_TRUE(WriteWholeFile(forged, WithRecordText(still, text)));
         VerifierRun run = RunVerifier(Quoted(forged));
         EXPECT_EQ(run.exitCode, 1u) << run.output;
         EXPECT_NE(run.output.find("\nNOT VERIFIED: the record states a value StillView cannot "
@@ -387,7 +388,7 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
     std::string noRecord = WithSegmentAtRecord(still, "", true);
     // A source that cannot be decoded, with the record telling its size and hash.
     const std::wstring noise = folder.Path(L"NOISE.BMP");
-    ASSERT_TRUE(WriteBytes(noise, std::string(5000, 'n')));
+    ASSERT_TRUE(WriteWholeFile(noise, std::string(5000, 'n')));
     std::string ofNoise = WithRecordText(
         still, Patched(Patched(RecordTextOf(still), RecordLine(still, "source sha256"),
                                "source sha256: " + Sha256Of(std::string(5000, 'n'))),
@@ -410,7 +411,7 @@ TEST_F(StillVerify, WhatCannotBeCheckedSaysWhy) {
           Case{L"JSON.JPG", still.substr(0, still.size() / 2), L"--json ",
                "\"reason\": \"the export is not a complete JPEG file (damaged or cut short)\""}}) {
         const std::wstring path = folder.Path(c.name);
-        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        ASSERT_TRUE(WriteWholeFile(path, c.bytes));
         VerifierRun run = RunVerifier(c.arguments + Quoted(path));
         EXPECT_EQ(run.exitCode, 2u) << run.output;
         EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
@@ -527,7 +528,7 @@ TEST_F(StillVerify, ARecordedSourceOffTheLocalDisksIsNeverOpened) {
                                         std::string("CONIN$"), std::string("C:\\cam\\NUL.bmp")}) {
         SCOPED_TRACE(recorded);
         const std::wstring path = folder.Path(L"ELSEWHERE.JPG");
-        ASSERT_TRUE(WriteBytes(
+        ASSERT_TRUE(WriteWholeFile(
             path, WithRecordText(still, Patched(RecordTextOf(still), RecordLine(still, "source"),
                                                 "source: " + recorded))));
         VerifierRun run = RunVerifier(Quoted(path));
@@ -572,7 +573,7 @@ std::wstring StillOfAnotherLibrary(ViewerWindow& viewer, const ExportRecord& rec
     std::string jpeg;
     std::wstring made = path + L".made";
     EXPECT_TRUE(ExportStill(*clone, other, made + L".tmp", &jpeg, rules));
-    EXPECT_TRUE(WriteBytes(made, jpeg));
+    EXPECT_TRUE(WriteWholeFile(made, jpeg));
     EXPECT_TRUE(RunHostCommand("jpegtran -copy all -restart 1 " + ShellQuoted(HostPath(made)) +
                                    " > " + ShellQuoted(HostPath(path)),
                                nullptr));
@@ -654,7 +655,8 @@ TEST(StillVerifyPlatform, TheProbesEmbeddedThumbnailIsOneReadersFind) {
     std::string main = ReadBytes(picture);
     std::string small = ReadBytes(thumbnail);
     std::wstring both = folder.Path(L"BOTH.JPG");
-    ASSERT_TRUE(WriteBytes(both, main.substr(0, 2) + ExifWithThumbnail(small) + main.substr(2)));
+    ASSERT_TRUE(
+        WriteWholeFile(both, main.substr(0, 2) + ExifWithThumbnail(small) + main.substr(2)));
     std::string found;
     ASSERT_TRUE(
         RunHostCommand("exiftool -b -ThumbnailImage " + ShellQuoted(HostPath(both)), &found));

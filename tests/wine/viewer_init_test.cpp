@@ -1,6 +1,7 @@
 // The viewer dialog from creation to teardown: layout, picture loading, view state, tooltips,
 // system menu and the temporary files.
 #include "resource.h"
+#include "scratch_file.h"
 #include "viewer_app.h"
 #include "gdiplus_image.h"
 #include "viewer_window.h"
@@ -204,8 +205,8 @@ TEST(ViewerPictureLoad, MissingEmptyAndCorruptFilesGiveAnEmptyView) {
     ScratchFolder folder;
     std::wstring empty = folder.Path(L"empty.bmp");
     std::wstring noise = folder.Path(L"noise.jpg");
-    ASSERT_TRUE(WriteBytes(empty, ""));
-    ASSERT_TRUE(WriteBytes(noise, std::string(3000, '\x5A')));
+    ASSERT_TRUE(WriteWholeFile(empty, ""));
+    ASSERT_TRUE(WriteWholeFile(noise, std::string(3000, '\x5A')));
     for (const std::wstring& commandLine :
          {folder.Path(L"missing.bmp"), empty, noise, L"\"" + folder.Path(L"missing.bmp") + L"\"",
           folder.Root(), std::wstring(1500, L'a')}) {
@@ -480,7 +481,7 @@ TEST(ViewerTeardown, ClearsTheApplicationLinksAndLeavesNoTemporaryFile) {
             ASSERT_GT(name.size(), 5u);
             EXPECT_EQ(name.substr(name.size() - 5), ".jpeg");
             if (saved) {
-                ASSERT_TRUE(WriteBytes(std::wstring(name.begin(), name.end()), "jpeg bytes"));
+                ASSERT_TRUE(WriteWholeFile(std::wstring(name.begin(), name.end()), "jpeg bytes"));
             }
             ::SendMessageW(dlg.m_hWnd, WM_MOUSEMOVE, 0, 0);
             dlg.DestroyWindow();

@@ -148,18 +148,6 @@ bool WritePicture(const std::wstring& path, const wchar_t* mimeType, UINT width,
     return status == Ok;
 }
 
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == bytes.size();
-}
-
 std::string ReadBytes(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
     std::ostringstream bytes;

@@ -81,8 +81,6 @@ class ClientCapture {
     std::vector<UINT32> m_pixels;
 };
 
-// Writes bytes to a file as they are.
-bool WriteBytes(const std::wstring& path, const std::string& bytes);
 // A whole file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& path);
 
