@@ -10,7 +10,6 @@
 #include "resource.h"
 #include "scratch_file.h"
 #include "sha256.h"
-#include "source_digest.h"
 #include "still_export.h"
 #include "utf8_text.h"
 #include "viewer_window.h"
